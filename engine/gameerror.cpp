@@ -1,0 +1,25 @@
+#include "engine/gameerror.h"
+
+namespace tavola {
+
+GameError::GameError(ErrorKind kind)
+    : m_kind(kind)
+    , m_message(errorMessage(kind))
+{
+}
+
+std::string errorMessage(ErrorKind kind)
+{
+    switch (kind) {
+    case ErrorKind::Overflow:
+        return "Errore di calcolo: un numero è diventato troppo grande (overflow).";
+    case ErrorKind::FloatingPoint:
+        return "Errore di calcolo con i numeri decimali: operazione non valida.";
+    case ErrorKind::NotANumber:
+        return "La risposta non è un numero. Scrivi solo cifre, con al massimo una virgola: "
+               "per esempio 12,5.";
+    }
+    return "Errore sconosciuto.";
+}
+
+} // namespace tavola

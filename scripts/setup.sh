@@ -1,0 +1,33 @@
+# Sourced by scripts/play and scripts/test: installs what a fresh Debian 12 machine lacks
+# and builds the project into build/.
+set -euo pipefail
+
+TAVOLA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+TAVOLA_BUILD="$TAVOLA_ROOT/build"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the named Debian packages that are not installed yet.
+install_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installo i pacchetti mancanti: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+}
+
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev)
+
+build_project() {
+    cmake -S "$TAVOLA_ROOT" -B "$TAVOLA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTAVOLA_WERROR=ON "$@"
+    cmake --build "$TAVOLA_BUILD" --parallel
+}
