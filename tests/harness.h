@@ -3,8 +3,11 @@
 #include "fakes.h"
 
 #include "engine/game.h"
+#include "engine/gameerror.h"
 
 #include <QString>
+
+#include <optional>
 
 // A loaded game over a scripted random source and a clock that stands still.
 struct Harness {
@@ -49,4 +52,16 @@ inline QString decimalText(long hundredths)
             text.chop(1);
     }
     return text;
+}
+
+// The kind of error the operation raised, or nothing when it went through.
+template<typename Operation>
+std::optional<tavola::ErrorKind> errorRaisedBy(Operation &&operation)
+{
+    try {
+        operation();
+    } catch (const tavola::GameError &error) {
+        return error.kind();
+    }
+    return std::nullopt;
 }

@@ -1,7 +1,5 @@
 // The system clock reads local time, also when it answers from the fields it kept from an
-// earlier call in the same second, and turns it into seconds since midnight.
-#include "exact.h"
-#include "fakes.h"
+// earlier call in the same second.
 #include "localecheck.h"
 
 #include "engine/timesource.h"
@@ -38,8 +36,6 @@ private slots:
     void initTestCase() { QVERIFY2(localeProblem().isEmpty(), qPrintable(localeProblem())); }
 
     void systemClockReadsLocalTime();
-    void secondsSinceMidnightKeepTheFraction_data();
-    void secondsSinceMidnightKeepTheFraction();
 };
 
 void TimeSources::systemClockReadsLocalTime()
@@ -65,32 +61,6 @@ void TimeSources::systemClockReadsLocalTime()
         ++checked;
     }
     QCOMPARE(checked, 2);
-}
-
-void TimeSources::secondsSinceMidnightKeepTheFraction_data()
-{
-    QTest::addColumn<int>("hour");
-    QTest::addColumn<int>("minute");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<int>("millisecond");
-    QTest::addColumn<float>("seconds");
-
-    QTest::newRow("midnight") << 0 << 0 << 0 << 0 << 0.0f;
-    QTest::newRow("half past ten") << 10 << 30 << 15 << 250 << 37815.25f;
-    QTest::newRow("last moment of the day") << 23 << 59 << 59 << 999 << 86399.999f;
-}
-
-void TimeSources::secondsSinceMidnightKeepTheFraction()
-{
-    QFETCH(int, hour);
-    QFETCH(int, minute);
-    QFETCH(int, second);
-    QFETCH(int, millisecond);
-    QFETCH(float, seconds);
-
-    FixedClock clock;
-    clock.time = {hour, minute, second, millisecond};
-    QCOMPARE_EXACT(clock.secondsSinceMidnight(), seconds);
 }
 
 QTEST_GUILESS_MAIN(TimeSources)
