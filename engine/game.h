@@ -8,8 +8,9 @@
 
 namespace tavola {
 
-// One load of the game window over the state that outlives it. Every operation may
-// throw GameError; what it did before the error stays in the model and the state.
+// The game behind the window: the model of one load of the window, over the state that
+// outlives every reload. Every operation may throw GameError; what it did before the
+// error stays in the model and the state.
 class Game
 {
 public:

@@ -2,6 +2,8 @@
 
 #include "engine/gamecontext.h"
 
+#include <string>
+
 namespace tavola {
 
 // Poses a new problem: clears the answer and the verdict, hides the figure's values,
