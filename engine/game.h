@@ -18,7 +18,6 @@ public:
 
     const WindowModel &model() const { return m_view; }
     WindowModel &model() { return m_view; }
-    const GameState &state() const { return m_state; }
 
     // The controls as designed, then the counts back to zero; the rest of the state stays.
     void loadWindow();

@@ -2,11 +2,7 @@
 
 namespace tavola {
 
-GameError::GameError(ErrorKind kind)
-    : m_kind(kind)
-    , m_message(errorMessage(kind))
-{
-}
+namespace {
 
 std::string errorMessage(ErrorKind kind)
 {
@@ -20,6 +16,14 @@ std::string errorMessage(ErrorKind kind)
                "per esempio 12,5.";
     }
     return "Errore sconosciuto.";
+}
+
+} // namespace
+
+GameError::GameError(ErrorKind kind)
+    : m_kind(kind)
+    , m_message(errorMessage(kind))
+{
 }
 
 } // namespace tavola

@@ -26,6 +26,4 @@ private:
     std::string m_message;
 };
 
-std::string errorMessage(ErrorKind kind);
-
 } // namespace tavola

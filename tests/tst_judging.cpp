@@ -75,23 +75,13 @@ void Judging::keyFilter_data()
     QTest::newRow("comma") << 44 << KeyVerdict::Pass;
     QTest::newRow("backspace") << 8 << KeyVerdict::Pass;
     QTest::newRow("enter") << 13 << KeyVerdict::Judge;
-    QTest::newRow("point") << 46 << KeyVerdict::Discard;
-    QTest::newRow("minus") << 45 << KeyVerdict::Discard;
-    QTest::newRow("plus") << 43 << KeyVerdict::Discard;
-    QTest::newRow("blank") << 32 << KeyVerdict::Discard;
-    QTest::newRow("letter e") << int('e') << KeyVerdict::Discard;
-    QTest::newRow("letter E") << int('E') << KeyVerdict::Discard;
-    QTest::newRow("nul") << 0 << KeyVerdict::Discard;
-    QTest::newRow("tab") << 9 << KeyVerdict::Discard;
-    QTest::newRow("line feed") << 10 << KeyVerdict::Discard;
-    QTest::newRow("escape") << 27 << KeyVerdict::Discard;
-    QTest::newRow("delete") << 127 << KeyVerdict::Discard;
-    QTest::newRow("slash before the digits") << int('/') << KeyVerdict::Discard;
-    QTest::newRow("colon after the digits") << int(':') << KeyVerdict::Discard;
-    QTest::newRow("arabic-indic digit one") << 0x0661 << KeyVerdict::Discard;
-    QTest::newRow("fullwidth comma") << 0xFF0C << KeyVerdict::Discard;
-    QTest::newRow("digit code plus 65536") << 0x10030 << KeyVerdict::Discard;
-    QTest::newRow("negative code") << -1 << KeyVerdict::Discard;
+    const std::pair<const char *, int> discarded[] = {{"point", '.'}, {"minus", '-'}, {"plus", '+'},
+        {"blank", ' '}, {"letter e", 'e'}, {"letter E", 'E'}, {"nul", 0}, {"tab", '\t'},
+        {"line feed", '\n'}, {"escape", 27}, {"delete", 127}, {"slash before the digits", '/'},
+        {"colon after the digits", ':'}, {"arabic-indic digit one", 0x0661},
+        {"fullwidth comma", 0xFF0C}, {"digit code plus 65536", 0x10030}, {"negative code", -1}};
+    for (const auto &[name, code] : discarded)
+        QTest::newRow(name) << code << KeyVerdict::Discard;
 }
 
 void Judging::keyFilter()
