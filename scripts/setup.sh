@@ -24,7 +24,9 @@ install_packages() {
         "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev)
+# What the game needs to build and to look as designed: Qt's widgets and SVG, and the
+# free fonts standing in for Arial, Times New Roman and MS Sans Serif.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-dejavu-core)
 
 build_project() {
     cmake -S "$TAVOLA_ROOT" -B "$TAVOLA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -24,6 +24,9 @@ class ScriptedRandom final : public tavola::RandomSource
 {
 public:
     void script(std::initializer_list<float> values) { m_values.insert(m_values.end(), values); }
+    // From now on every value drawn goes back to the end of the script, for games of
+    // any number of problems.
+    void loop() { m_looping = true; }
 
     float next() override
     {
@@ -32,6 +35,8 @@ public:
         calls.push_back(Draw{});
         const float r = m_values.front();
         m_values.pop_front();
+        if (m_looping)
+            m_values.push_back(r);
         return r;
     }
 
@@ -43,6 +48,7 @@ public:
 
 private:
     std::deque<float> m_values;
+    bool m_looping = false;
 };
 
 class FixedClock final : public tavola::TimeSource

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+
+namespace tavola {
+
+// The faces the design names. Linux lacks them, so each is mapped to a free twin with the
+// same metrics where one exists.
+enum class Face { MsSansSerif, Arial, TimesNewRoman };
+
+struct FontSpec {
+    Face face = Face::MsSansSerif;
+    qreal points = 18;
+    bool bold = true;
+    bool italic = false;
+};
+
+// Every control without a font of its own takes this one.
+inline constexpr FontSpec windowFont{};
+
+void installFontSubstitutes();
+QFont designFont(const FontSpec &spec);
+
+} // namespace tavola

@@ -1,0 +1,17 @@
+#pragma once
+
+class QAction;
+class QMenuBar;
+
+namespace tavola {
+
+struct MenuCommands {
+    QAction *calc = nullptr;
+    QAction *newGame = nullptr;
+};
+
+// The menu bar as designed: two menus of credits, then the commands "Calcolatrice" and
+// "Nuovo gioco" straight on the bar.
+MenuCommands buildMenus(QMenuBar *bar);
+
+} // namespace tavola

@@ -1,0 +1,180 @@
+#include "app/tavola.h"
+
+#include "app/answerbox.h"
+#include "app/clientarea.h"
+#include "app/design.h"
+#include "app/errorbox.h"
+#include "app/fonts.h"
+#include "app/menus.h"
+#include "app/render.h"
+#include "app/twips.h"
+
+#include "engine/gameerror.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace tavola {
+
+namespace {
+
+const QString designedCaption =
+    QStringLiteral("Gioca  con i Trigorio e con il Teorema di Pitagora Settembre 2022");
+
+bool isEnter(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+} // namespace tavola
+
+// Outside any namespace, as the resource's initialiser is; a static library's resources
+// are not registered until someone asks.
+static void initAssets()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
+namespace tavola {
+
+Tavola::Tavola()
+    : Tavola(std::make_unique<SplitMixRandom>(SplitMixRandom::fromEntropy()),
+        std::make_unique<SystemTimeSource>())
+{
+}
+
+Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource> clock)
+    : m_random(std::move(random))
+    , m_clock(std::move(clock))
+    , m_game(m_state, *m_random, *m_clock)
+{
+    initAssets();
+    setObjectName(QStringLiteral("Tavola"));
+    installFontSubstitutes();
+    loadWindow();
+}
+
+Tavola::~Tavola() = default;
+
+void Tavola::showGame()
+{
+    showMaximized();
+    activateWindow();
+    // Activation is this call, once per load: coming back from another window is not one.
+    Form_Activate();
+}
+
+void Tavola::Form_Load()
+{
+    m_game.loadWindow();
+    render();
+}
+
+void Tavola::Form_Activate()
+{
+    cmdNext_Click();
+}
+
+void Tavola::cmdNext_Click()
+{
+    runHandler([this] { m_game.poseProblem(); });
+}
+
+int Tavola::txtAnswer_KeyPress(int keyCode)
+{
+    int passedOn = keyCode;
+    runHandler([&] { passedOn = m_game.answerKeyPress(keyCode); });
+    return passedOn;
+}
+
+void Tavola::new_Click()
+{
+    hide();
+    unloadWindow();
+    loadWindow();
+    showGame();
+}
+
+// Enter clicks the focused button, else the default button cmdNext while it is enabled,
+// as in a dialog; the answer box passes Enter up here only in that case.
+void Tavola::keyPressEvent(QKeyEvent *event)
+{
+    if (!isEnter(*event)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+        focused && focused->isEnabled())
+        focused->click();
+    else if (m_controls.cmdNext && m_controls.cmdNext->isEnabled())
+        m_controls.cmdNext->click();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void Tavola::loadWindow()
+{
+    auto *client = new ClientArea;
+    setCentralWidget(client);
+    m_controls = buildDesign(client);
+    auto *bar = new QMenuBar;
+    const MenuCommands commands = buildMenus(bar);
+    // The bar being replaced may be the one whose command is running: Qt deletes it later.
+    setMenuBar(bar);
+    connect(commands.newGame, &QAction::triggered, this, &Tavola::new_Click);
+    connectHandlers();
+    applyWindowDesign();
+    Form_Load();
+}
+
+void Tavola::unloadWindow()
+{
+    m_controls = {};
+    delete takeCentralWidget();
+}
+
+void Tavola::applyWindowDesign()
+{
+    setWindowTitle(designedCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/assets/tavola.svg")));
+    const QSize designedClient = twips::rect(0, 0, 13095, 8310).size();
+    resize(designedClient.width(), designedClient.height() + menuBar()->sizeHint().height());
+}
+
+void Tavola::connectHandlers()
+{
+    connect(m_controls.cmdNext, &QToolButton::clicked, this, &Tavola::cmdNext_Click);
+    m_controls.txtAnswer->setKeyPressHandler([this](int code) { return txtAnswer_KeyPress(code); });
+    // The model keeps the box's text, however it changed (typed, pasted, dropped).
+    connect(m_controls.txtAnswer, &QLineEdit::textChanged, this,
+        [this](const QString &text) { m_game.model().txtAnswer = text.toStdString(); });
+}
+
+void Tavola::render()
+{
+    tavola::render(m_game.model(), m_controls);
+}
+
+// A runtime error abandons the rest of the handler; what was done stays and is shown,
+// then the pupil is told, and the game goes on.
+template<typename Operation>
+void Tavola::runHandler(Operation &&operation)
+{
+    QString failure;
+    try {
+        operation();
+    } catch (const GameError &error) {
+        failure = QString::fromUtf8(error.what());
+    } catch (const std::exception &error) {
+        failure = QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    render();
+    if (!failure.isEmpty())
+        showRuntimeError(this, failure);
+}
+
+} // namespace tavola
