@@ -1,13 +1,13 @@
 #include "app/design.h"
 
 #include "app/answerbox.h"
+#include "app/artwork.h"
 #include "app/clientarea.h"
 #include "app/designlabel.h"
 #include "app/figure.h"
 #include "app/picture.h"
 #include "app/twips.h"
 
-#include <QIcon>
 #include <QTimer>
 #include <QToolButton>
 
@@ -123,10 +123,8 @@ QToolButton *makeButton(const ButtonDesign &design, QWidget *client)
     button->setToolTip(QString::fromUtf8(design.hover));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIconSize(QSize(32, 32));
-    QIcon icon(QString::fromLatin1(design.picture));
-    if (design.disabledPicture)
-        icon.addFile(QString::fromLatin1(design.disabledPicture), QSize(32, 32), QIcon::Disabled);
-    button->setIcon(icon);
+    button->setIcon(artworkIcon(QString::fromLatin1(design.picture), {32, 64},
+        design.disabledPicture ? QString::fromLatin1(design.disabledPicture) : QString()));
     button->setFocusPolicy(Qt::StrongFocus);
     setColors(button, QPalette::ButtonText, 0x000000, QPalette::Button, design.background);
     button->setAutoFillBackground(true);
@@ -170,13 +168,13 @@ void buildLabels(QWidget *client, Controls &controls)
 
 void buildPictures(QWidget *client, Controls &controls)
 {
-    auto *stopwatch = new Picture(
-        QStringLiteral(":/assets/stopwatch.svg"), twips::rect(8760, 1080, 480, 480), client);
+    auto *stopwatch = new Picture(QStringLiteral(":/assets/stopwatch.svg"), {32, 32},
+        twips::rect(8760, 1080, 480, 480), client);
     stopwatch->setObjectName(QStringLiteral("Image1"));
     stopwatch->setToolTip(QStringLiteral("Clicca sotto di me per impostare il Timer"));
 
-    controls.Picture3 = new Picture(
-        QStringLiteral(":/assets/scholar.svg"), twips::rect(8400, 2400, 1695, 2535), client);
+    controls.Picture3 = new Picture(QStringLiteral(":/assets/scholar.svg"), {93, 146},
+        twips::rect(8400, 2400, 1695, 2535), client);
     controls.Picture3->setObjectName(QStringLiteral("Picture3"));
     controls.Picture3->fillBackground(QColor::fromRgb(windowBackground));
     controls.Picture3->setFocusPolicy(Qt::StrongFocus);

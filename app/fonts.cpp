@@ -1,7 +1,9 @@
 #include "app/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
+#include <array>
 #include <cmath>
 
 namespace tavola {
@@ -21,6 +23,20 @@ QString familyName(Face face)
     return {};
 }
 
+// The design's face where it is installed, else its first free twin: asking the font
+// database by the real name spares it a failed search on every control.
+QString installedFamily(Face face)
+{
+    const QString designed = familyName(face);
+    if (QFontDatabase::hasFamily(designed))
+        return designed;
+    for (const QString &twin : QFont::substitutes(designed)) {
+        if (QFontDatabase::hasFamily(twin))
+            return twin;
+    }
+    return designed;
+}
+
 } // namespace
 
 void installFontSubstitutes()
@@ -35,7 +51,12 @@ void installFontSubstitutes()
 
 QFont designFont(const FontSpec &spec)
 {
-    QFont font(familyName(spec.face));
+    static const std::array<QString, 3> families = [] {
+        installFontSubstitutes();
+        return std::array{installedFamily(Face::MsSansSerif), installedFamily(Face::Arial),
+            installedFamily(Face::TimesNewRoman)};
+    }();
+    QFont font(families.at(std::size_t(spec.face)));
     // Sized in pixels, not points: the places are fixed in pixels at 96 dots per inch, and
     // the text must keep its designed size against them whatever DPI the screen reports.
     font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));

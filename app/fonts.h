@@ -18,6 +18,7 @@ struct FontSpec {
 // Every control without a font of its own takes this one.
 inline constexpr FontSpec windowFont{};
 
+// Also teaches Qt the free twins of the design's faces, for any font named the design's way.
 void installFontSubstitutes();
 QFont designFont(const FontSpec &spec);
 

@@ -1,12 +1,16 @@
 #include "app/picture.h"
 
+#include "app/artwork.h"
+
 #include <QPainter>
 
 namespace tavola {
 
-Picture::Picture(const QString &resource, const QRect &designed, QWidget *parent)
+Picture::Picture(
+    const QString &resource, const QSize &drawingSize, const QRect &designed, QWidget *parent)
     : QWidget(parent)
-    , m_renderer(resource)
+    , m_resource(resource)
+    , m_drawingSize(drawingSize)
 {
     setGeometry(designed);
 }
@@ -22,7 +26,7 @@ void Picture::fillBackground(const QColor &color)
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    m_renderer.render(&painter, QRectF(QPointF(0, 0), m_renderer.defaultSize()));
+    painter.drawPixmap(0, 0, artwork(m_resource, m_drawingSize, devicePixelRatioF()));
 }
 
 } // namespace tavola

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSvgRenderer>
 #include <QWidget>
 
 namespace tavola {
@@ -12,7 +11,8 @@ class Picture : public QWidget
     Q_OBJECT
 
 public:
-    Picture(const QString &resource, const QRect &designed, QWidget *parent);
+    Picture(
+        const QString &resource, const QSize &drawingSize, const QRect &designed, QWidget *parent);
 
     void fillBackground(const QColor &color);
 
@@ -20,7 +20,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QSvgRenderer m_renderer;
+    QString m_resource;
+    QSize m_drawingSize;
 };
 
 } // namespace tavola

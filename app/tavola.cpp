@@ -1,10 +1,10 @@
 #include "app/tavola.h"
 
 #include "app/answerbox.h"
+#include "app/artwork.h"
 #include "app/clientarea.h"
 #include "app/design.h"
 #include "app/errorbox.h"
-#include "app/fonts.h"
 #include "app/menus.h"
 #include "app/render.h"
 #include "app/twips.h"
@@ -54,7 +54,8 @@ Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource>
 {
     initAssets();
     setObjectName(QStringLiteral("Tavola"));
-    installFontSubstitutes();
+    // The icon belongs to the window object, not to a load: no run-time step changes it.
+    setWindowIcon(artworkIcon(QStringLiteral(":/assets/tavola.svg"), {16, 32, 48, 64}));
     loadWindow();
 }
 
@@ -140,7 +141,6 @@ void Tavola::unloadWindow()
 void Tavola::applyWindowDesign()
 {
     setWindowTitle(designedCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/assets/tavola.svg")));
     const QSize designedClient = twips::rect(0, 0, 13095, 8310).size();
     resize(designedClient.width(), designedClient.height() + menuBar()->sizeHint().height());
 }

@@ -1,0 +1,88 @@
+#include "app/artwork.h"
+
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+
+#include <cmath>
+#include <optional>
+
+namespace tavola {
+
+namespace {
+
+QString cacheKey(const QString &resource, const QSize &size, qreal devicePixelRatio)
+{
+    return QStringLiteral("tavola:%1:%2x%3@%4")
+        .arg(resource)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(devicePixelRatio);
+}
+
+QPixmap rendered(QSvgRenderer &renderer, const QSize &size, qreal devicePixelRatio)
+{
+    const QSize pixels(int(std::ceil(size.width() * devicePixelRatio)),
+        int(std::ceil(size.height() * devicePixelRatio)));
+    QPixmap pixmap(pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+// Renders the sizes not yet in the cache, parsing the drawing at most once.
+class ArtworkRenderer
+{
+public:
+    explicit ArtworkRenderer(const QString &resource)
+        : m_resource(resource)
+    {
+    }
+
+    QPixmap pixmap(const QSize &size, qreal devicePixelRatio)
+    {
+        const QString key = cacheKey(m_resource, size, devicePixelRatio);
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        if (!m_renderer)
+            m_renderer.emplace(m_resource);
+        pixmap = rendered(*m_renderer, size, devicePixelRatio);
+        QPixmapCache::insert(key, pixmap);
+        return pixmap;
+    }
+
+private:
+    QString m_resource;
+    std::optional<QSvgRenderer> m_renderer;
+};
+
+void addSizes(
+    QIcon &icon, const QString &resource, std::initializer_list<int> sizes, QIcon::Mode mode)
+{
+    ArtworkRenderer drawing(resource);
+    for (const int size : sizes)
+        icon.addPixmap(drawing.pixmap(QSize(size, size), 1.0), mode);
+}
+
+} // namespace
+
+QPixmap artwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
+{
+    return ArtworkRenderer(resource).pixmap(size, devicePixelRatio);
+}
+
+QIcon artworkIcon(
+    const QString &resource, std::initializer_list<int> sizes, const QString &disabledResource)
+{
+    QIcon icon;
+    addSizes(icon, resource, sizes, QIcon::Normal);
+    if (!disabledResource.isEmpty())
+        addSizes(icon, disabledResource, sizes, QIcon::Disabled);
+    return icon;
+}
+
+} // namespace tavola
