@@ -1,0 +1,247 @@
+// The window's speed and size against a bare QMainWindow holding one label, measured in
+// the same run on the same display:
+//  - process start to the first problem posed, and to the first frame shown;
+//  - peak memory of the process at that point;
+//  - "Nuovo gioco" from the click to the next problem posed and painted;
+//  - Enter in the answer box to the verdict shown and painted.
+// Each start is a fresh process of this program (`--child game|bare`), alternated so that
+// both see the same machine; medians are reported.
+#include "app/tavola.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTextStream>
+#include <QWindow>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Nanoseconds on the monotonic clock, which parent and child processes share.
+long long nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
+        .count();
+}
+
+double msSince(long long startNs)
+{
+    return (nowNs() - startNs) / 1e6;
+}
+
+long peakMemoryKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong();
+    }
+    return -1;
+}
+
+// Paints whatever is pending, as the next frame would; the first time, waits until the
+// window manager has put the window on the screen.
+void paintNow(QWidget &window)
+{
+    const long long deadline = nowNs() + 5'000'000'000LL;
+    while (!window.windowHandle()->isExposed()) {
+        if (nowNs() > deadline)
+            qFatal("the window was never put on the screen");
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+void pressEnter(QWidget *target)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(target, &release);
+}
+
+// The baselines of the in-window timings: a bare window built, shown and painted, and a
+// plain line edit whose Enter writes a label.
+void measureBaselines(QTextStream &out)
+{
+    for (int round = 0; round < 20; ++round) {
+        long long start = nowNs();
+        {
+            QMainWindow bare;
+            bare.setCentralWidget(new QLabel(QStringLiteral("0")));
+            bare.showMaximized();
+            paintNow(bare);
+        }
+        out << "bareRebuild " << msSince(start) << '\n';
+    }
+    QMainWindow window;
+    auto *client = new QWidget;
+    auto *box = new QLineEdit(client);
+    auto *label = new QLabel(client);
+    label->move(0, 40);
+    QObject::connect(box, &QLineEdit::returnPressed, label,
+        [label] { label->setText(QStringLiteral("Sbagliato!! 12,5")); });
+    window.setCentralWidget(client);
+    window.showMaximized();
+    paintNow(window);
+    for (int round = 0; round < 20; ++round) {
+        label->clear();
+        paintNow(window);
+        const long long start = nowNs();
+        pressEnter(box);
+        paintNow(window);
+        out << "bareEnter " << msSince(start) << '\n';
+    }
+}
+
+// Prints monotonic timestamps of the first problem posed and the first frame, the peak
+// memory, then the timings inside the window.
+int runChild(int argc, char **argv, bool game)
+{
+    QApplication application(argc, argv);
+    QTextStream out(stdout);
+    if (!game) {
+        QMainWindow window;
+        window.setCentralWidget(new QLabel(QStringLiteral("0")));
+        window.showMaximized();
+        out << "posed " << nowNs() << '\n';
+        paintNow(window);
+        out << "frame " << nowNs() << '\n' << "peak " << peakMemoryKb() << '\n';
+        return 0;
+    }
+    const long long t0 = nowNs();
+    tavola::Tavola window;
+    const long long t1 = nowNs();
+    window.showGame();
+    if (qEnvironmentVariableIsSet("BENCH_PHASES"))
+        std::fprintf(stderr, "construct %.2f show %.2f\n", (t1 - t0) / 1e6, (nowNs() - t1) / 1e6);
+    out << "posed " << nowNs() << '\n';
+    paintNow(window);
+    out << "frame " << nowNs() << '\n' << "peak " << peakMemoryKb() << '\n';
+
+    for (int round = 0; round < 20; ++round) {
+        auto *answer = window.findChild<QLineEdit *>(QStringLiteral("txtAnswer"));
+        answer->setText(QStringLiteral("12,5"));
+        long long start = nowNs();
+        pressEnter(answer);
+        out << "verdict " << msSince(start) << '\n';
+        paintNow(window);
+        out << "verdictPainted " << msSince(start) << '\n';
+
+        start = nowNs();
+        window.findChild<QAction *>(QStringLiteral("new"))->trigger();
+        out << "newGame " << msSince(start) << '\n';
+        paintNow(window);
+        out << "newGamePainted " << msSince(start) << '\n';
+    }
+    measureBaselines(out);
+    return 0;
+}
+
+struct Samples {
+    std::vector<double> values;
+
+    void add(double value) { values.push_back(value); }
+    double median()
+    {
+        if (values.empty())
+            return 0;
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    }
+};
+
+struct Run {
+    Samples posed, frame, peak, verdict, verdictPainted, newGame, newGamePainted, bareRebuild,
+        bareEnter;
+};
+
+bool spawn(const QString &self, const char *which, Run &run)
+{
+    QProcess child;
+    const long long spawnedAt = nowNs();
+    child.start(self, {QStringLiteral("--child"), QLatin1String(which)});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+        std::fprintf(
+            stderr, "child %s failed: %s\n", which, child.readAllStandardError().constData());
+        return false;
+    }
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() != 2)
+            continue;
+        const QByteArray &key = parts[0];
+        const double value = parts[1].toDouble();
+        if (key == "posed")
+            run.posed.add((value - spawnedAt) / 1e6);
+        else if (key == "frame")
+            run.frame.add((value - spawnedAt) / 1e6);
+        else if (key == "peak")
+            run.peak.add(value / 1024.0);
+        else if (key == "verdict")
+            run.verdict.add(value);
+        else if (key == "verdictPainted")
+            run.verdictPainted.add(value);
+        else if (key == "newGame")
+            run.newGame.add(value);
+        else if (key == "newGamePainted")
+            run.newGamePainted.add(value);
+        else if (key == "bareRebuild")
+            run.bareRebuild.add(value);
+        else if (key == "bareEnter")
+            run.bareEnter.add(value);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--child")
+        return runChild(argc, argv, QByteArray(argv[2]) == "game");
+
+    const int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    const QString self = QString::fromLocal8Bit(argv[0]);
+    Run game, bare;
+    for (int i = 0; i < starts; ++i) {
+        if (!spawn(self, "bare", bare) || !spawn(self, "game", game))
+            return 1;
+    }
+
+    const double posed = game.posed.median(), barePosed = bare.posed.median();
+    const double frame = game.frame.median(), bareFrame = bare.frame.median();
+    const double peak = game.peak.median(), barePeak = bare.peak.median();
+    std::printf("%d starts of each, medians\n", starts);
+    std::printf("start to first problem posed: %7.1f ms  bare window shown: %7.1f ms  ratio %.2f\n",
+        posed, barePosed, posed / barePosed);
+    std::printf(
+        "start to first frame painted: %7.1f ms  bare window painted: %6.1f ms  ratio %.2f\n",
+        frame, bareFrame, frame / bareFrame);
+    std::printf(
+        "peak memory:                  %7.1f MiB bare window:        %6.1f MiB ratio %.2f\n", peak,
+        barePeak, peak / barePeak);
+    const double rebuild = game.newGamePainted.median(), bareRebuild = game.bareRebuild.median();
+    std::printf("\"Nuovo gioco\" to next problem posed: %.2f ms, painted: %.2f ms; a bare window "
+                "built and painted: %.2f ms, ratio %.2f; %.2f of a 16 ms frame\n",
+        game.newGame.median(), rebuild, bareRebuild, rebuild / bareRebuild, rebuild / 16.0);
+    const double enter = game.verdictPainted.median(), bareEnter = game.bareEnter.median();
+    std::printf("Enter to verdict shown: %.3f ms, painted: %.3f ms; a bare line edit: %.3f ms, "
+                "ratio %.2f; %.2f of the 2 ms budget\n",
+        game.verdict.median(), enter, bareEnter, enter / bareEnter, enter / 2.0);
+    return 0;
+}
