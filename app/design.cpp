@@ -6,6 +6,7 @@
 #include "app/designlabel.h"
 #include "app/figure.h"
 #include "app/picture.h"
+#include "app/pointers.h"
 #include "app/twips.h"
 
 #include <QTimer>
@@ -144,6 +145,7 @@ void paintClientArea(ClientArea *client)
     client->setPalette(shades);
     client->setAutoFillBackground(true);
     client->setFont(designFont(windowFont));
+    client->setCursor(pencilPointer());
 }
 
 template<typename Control>
@@ -160,6 +162,7 @@ void buildLabels(QWidget *client, Controls &controls)
         makeLabel(design, client);
     controls.Label5 = named<DesignLabel>(client, "Label5");
     controls.lblMessage = named<DesignLabel>(client, "lblMessage");
+    controls.lblMessage->setCursor(squarePointer());
     controls.lblTime = named<DesignLabel>(client, "lblTime");
     controls.lblScore = named<DesignLabel>(client, "lblScore");
     controls.lblScore1 = named<DesignLabel>(client, "lblScore1");
@@ -207,6 +210,7 @@ void buildBottom(ClientArea *client, Controls &controls)
     controls.StatusBar1->setAutoFillBackground(true);
     controls.StatusBar1->setFocusPolicy(Qt::StrongFocus);
     client->dockToBottom(controls.StatusBar1, qRound(twips::toPixels(615)));
+    controls.cmdNext->setCursor(squarePointer());
 }
 
 void setTabOrder(const Controls &controls)

@@ -41,10 +41,11 @@ QString installedFamily(Face face)
 
 void installFontSubstitutes()
 {
-    QFont::insertSubstitutions(familyName(Face::MsSansSerif),
-        {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(familyName(Face::Arial),
-        {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // Liberation has the metrics of Arial and Times New Roman; MS Sans Serif is closest
+    // to Arial's shapes. DejaVu stands in where Liberation is missing.
+    const QStringList sansTwins{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(familyName(Face::MsSansSerif), sansTwins);
+    QFont::insertSubstitutions(familyName(Face::Arial), sansTwins);
     QFont::insertSubstitutions(familyName(Face::TimesNewRoman),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
 }

@@ -145,6 +145,8 @@ private slots:
     void figureLabelsLieAtTheirDesignedPlaces();
     void unitLabelsStayHiddenBehindPictureAndPanel();
     void tabOrderFollowsTheDesign();
+    void designedFacesFindTheirFreeTwins_data();
+    void designedFacesFindTheirFreeTwins();
 };
 
 // At start-up the pupil meets the designed window with the counts at 0, a problem posed,
@@ -481,6 +483,35 @@ void WindowTest::tabOrderFollowsTheDesign()
     }
     QCOMPARE(
         order, QStringList({"cmdExit", "cmdNext", "txtAnswer", "Picture3", "Text1", "StatusBar1"}));
+}
+
+void WindowTest::designedFacesFindTheirFreeTwins_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("faces");
+    QTest::addColumn<int>("pixelSize");
+
+    const QStringList sans{"Arial", "Liberation Sans"};
+    QTest::newRow("window font (MS Sans Serif 18 pt)") << "Label5" << sans << 24;
+    QTest::newRow("verdict (MS Sans Serif 24 pt)") << "lblMessage" << sans << 32;
+    QTest::newRow("answer box (Arial 36 pt)") << "txtAnswer" << sans << 48;
+    QTest::newRow("button (MS Sans Serif 8.25 pt)") << "cmdNext" << sans << 11;
+    QTest::newRow("score (Times New Roman 36 pt)")
+        << "lblScore" << QStringList{"Times New Roman", "Liberation Serif"} << 48;
+}
+
+// The set-up installs the free twins of the design's faces; the text keeps its designed
+// size against places fixed in pixels.
+void WindowTest::designedFacesFindTheirFreeTwins()
+{
+    QFETCH(QString, control);
+    QFETCH(QStringList, faces);
+    QFETCH(int, pixelSize);
+
+    const PlayedWindow game = startGame();
+    const QFontInfo face(game.child(qPrintable(control))->font());
+    QVERIFY2(faces.contains(face.family()), qPrintable(face.family()));
+    QCOMPARE(face.pixelSize(), pixelSize);
 }
 
 QTEST_MAIN(WindowTest)
