@@ -12,6 +12,7 @@
 #include "engine/gameerror.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QToolButton>
@@ -65,8 +66,23 @@ void Tavola::showGame()
 {
     showMaximized();
     activateWindow();
+    keepActiveAfterReshow();
     // Activation is this call, once per load: coming back from another window is not one.
     Form_Activate();
+}
+
+// Hiding the window for a new game makes it inactive for the widgets, but the window
+// system may never have taken the focus away from it in that instant, and then no event
+// says it is active again: the answer box would wait for a focus it never gets.
+void Tavola::keepActiveAfterReshow()
+{
+    if (QGuiApplication::focusWindow() == windowHandle() && !isActiveWindow()) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        QApplication::setActiveWindow(this);
+#else
+        activateWindow();
+#endif
+    }
 }
 
 void Tavola::Form_Load()

@@ -38,6 +38,7 @@ private:
     void loadWindow();
     void unloadWindow();
     void applyWindowDesign();
+    void keepActiveAfterReshow();
     void connectHandlers();
     void render();
     template<typename Operation>

@@ -1,8 +1,10 @@
 // The real game on a real X server with a window manager: it starts maximised with its
 // designed caption, a problem posed, the whole score area and both buttons above the
-// bottom bar, and it plays from the keyboard. A screenshot is left for people to look at.
+// bottom bar, and it plays from the keyboard; a new game brings it back maximised. A screenshot is
+// left for people to look at.
 #include "app/tavola.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -64,6 +66,13 @@ void RealWindowTest::startsMaximisedWithAProblemAndPlays()
     QVERIFY(window.findChild<QLabel *>("lblMessage")->text().startsWith("Sbagliato!! "));
     QCOMPARE(window.findChild<QLabel *>("lblScore2")->text(), QStringLiteral("1"));
     QTRY_VERIFY(window.findChild<QToolButton *>("cmdNext")->hasFocus());
+
+    // A new game hides the window and shows it again: the window manager maximises it anew.
+    window.findChild<QAction *>("new")->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.frameGeometry().size(), window.screen()->availableGeometry().size());
+    QCOMPARE(window.findChild<QLabel *>("lblScore2")->text(), QStringLiteral("0"));
+    QTRY_VERIFY(window.findChild<QLineEdit *>("txtAnswer")->hasFocus());
 
     if (const QByteArray path = qgetenv("TAVOLA_SCREENSHOT"); !path.isEmpty()) {
         QTest::qWait(200);
