@@ -21,10 +21,10 @@ constexpr QRgb windowText = 0xFF00FF;
 constexpr QRgb answerText = 0x0000FF;
 constexpr QRgb answerBackground = 0xC0FFC0;
 
-constexpr FontSpec captionFont{Face::MsSansSerif, 18, false};
-constexpr FontSpec scoreFont{Face::TimesNewRoman, 36};
-constexpr FontSpec entryFont{Face::Arial, 36};
-constexpr FontSpec buttonFont{Face::MsSansSerif, 8.25};
+constexpr FontDesign captionFont{Face::MsSansSerif, 18, false};
+constexpr FontDesign scoreFont{Face::TimesNewRoman, 36};
+constexpr FontDesign entryFont{Face::Arial, 36};
+constexpr FontDesign buttonFont{Face::MsSansSerif, 8.25};
 
 const LabelDesign questionLabels[] = {
     {.name = "Label5", .place = {4440, 120, 120, 435}, .color = 0x000000, .fitsCaption = true},

@@ -16,7 +16,7 @@ struct LabelDesign {
     const char *name;
     TwipsRect place;
     const char *caption = "";
-    FontSpec font = windowFont;
+    FontDesign font = windowFont;
     // Without a colour the text takes the platform's button-text colour.
     std::optional<QRgb> color = std::nullopt;
     Qt::AlignmentFlag alignment = Qt::AlignLeft;

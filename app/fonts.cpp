@@ -50,20 +50,20 @@ void installFontSubstitutes()
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
 }
 
-QFont designFont(const FontSpec &spec)
+QFont designFont(const FontDesign &design)
 {
     static const std::array<QString, 3> families = [] {
         installFontSubstitutes();
         return std::array{installedFamily(Face::MsSansSerif), installedFamily(Face::Arial),
             installedFamily(Face::TimesNewRoman)};
     }();
-    QFont font(families.at(std::size_t(spec.face)));
+    QFont font(families.at(std::size_t(design.face)));
     // Sized in pixels, not points: the places are fixed in pixels at 96 dots per inch, and
     // the text must keep its designed size against them whatever DPI the screen reports.
-    font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setStyleHint(spec.face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(int(std::lround(design.points * 96.0 / 72.0)));
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setStyleHint(design.face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
     return font;
 }
 

@@ -8,7 +8,7 @@ namespace tavola {
 // same metrics where one exists.
 enum class Face { MsSansSerif, Arial, TimesNewRoman };
 
-struct FontSpec {
+struct FontDesign {
     Face face = Face::MsSansSerif;
     qreal points = 18;
     bool bold = true;
@@ -16,10 +16,10 @@ struct FontSpec {
 };
 
 // Every control without a font of its own takes this one.
-inline constexpr FontSpec windowFont{};
+inline constexpr FontDesign windowFont{};
 
 // Also teaches Qt the free twins of the design's faces, for any font named the design's way.
 void installFontSubstitutes();
-QFont designFont(const FontSpec &spec);
+QFont designFont(const FontDesign &design);
 
 } // namespace tavola
