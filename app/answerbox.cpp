@@ -30,12 +30,12 @@ public:
     }
 };
 
-bool isEnter(const QKeyEvent &event)
+} // namespace
+
+bool isEnterKey(const QKeyEvent &event)
 {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
-
-} // namespace
 
 std::optional<int> typedCharacterCode(const QKeyEvent &event)
 {
@@ -43,7 +43,7 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
         return std::nullopt;
     if (event.key() == Qt::Key_Backspace)
         return backspaceCode;
-    if (isEnter(event))
+    if (isEnterKey(event))
         return enterCode;
     const QString text = event.text();
     if (text.isEmpty() || text.front() == QChar(0x7f))
@@ -60,7 +60,7 @@ AnswerBox::AnswerBox(QWidget *parent)
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)
 {
-    if (isEnter(*event) && defaultButtonTakesEnter()) {
+    if (isEnterKey(*event) && defaultButtonTakesEnter()) {
         event->ignore();
         return;
     }

@@ -36,6 +36,8 @@ private:
     QAbstractButton *m_defaultButton = nullptr;
 };
 
+bool isEnterKey(const QKeyEvent &event);
+
 // The character code a key press types, or nothing for editing keys and shortcuts, which
 // type no character (arrows, Delete, Home, Ctrl+V).
 std::optional<int> typedCharacterCode(const QKeyEvent &event);

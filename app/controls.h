@@ -23,7 +23,6 @@ struct Controls {
     DesignLabel *Lblpro1 = nullptr;
     DesignLabel *Lblpro2 = nullptr;
     std::array<DesignLabel *, 3> Label2{};
-    Picture *Image4 = nullptr;
 
     DesignLabel *Label5 = nullptr;
     AnswerBox *txtAnswer = nullptr;

@@ -48,9 +48,9 @@ void buildFigure(QWidget *client, Controls &controls)
     new Shape(panel, client);
     controls.Label2[1] = makeLabel(unitLabel("Label2_1", 4440, 4080), client);
 
-    controls.Image4 = new Picture(QStringLiteral(":/assets/triangle.svg"), {482, 259},
+    auto *triangle = new Picture(QStringLiteral(":/assets/triangle.svg"), {482, 259},
         twips::rect(1680, 2040, 7230, 3885), client);
-    controls.Image4->setObjectName(QStringLiteral("Image4"));
+    triangle->setObjectName(QStringLiteral("Image4"));
 
     controls.lblipoeu = makeLabel(valueLabel("lblipoeu", {3300, 5880, 120, 435}), client);
     controls.Lblcat2 = makeLabel(valueLabel("Lblcat2", {5040, 2880, 120, 435}), client);

@@ -12,26 +12,9 @@
 #include "engine/gameerror.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QToolButton>
-
-namespace tavola {
-
-namespace {
-
-const QString designedCaption =
-    QStringLiteral("Gioca  con i Trigorio e con il Teorema di Pitagora Settembre 2022");
-
-bool isEnter(const QKeyEvent &event)
-{
-    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-}
-
-} // namespace
-
-} // namespace tavola
 
 // Outside any namespace, as the resource's initialiser is; a static library's resources
 // are not registered until someone asks.
@@ -41,6 +24,13 @@ static void initAssets()
 }
 
 namespace tavola {
+
+namespace {
+
+const QString designedCaption =
+    QStringLiteral("Gioca  con i Trigorio e con il Teorema di Pitagora Settembre 2022");
+
+} // namespace
 
 Tavola::Tavola()
     : Tavola(std::make_unique<SplitMixRandom>(SplitMixRandom::fromEntropy()),
@@ -64,25 +54,13 @@ Tavola::~Tavola() = default;
 
 void Tavola::showGame()
 {
+    // Qt may still record the maximised state of the window shown before a new game; the
+    // state must be set anew for the window manager to see it.
+    setWindowState(windowState() & ~Qt::WindowMaximized);
     showMaximized();
     activateWindow();
-    keepActiveAfterReshow();
     // Activation is this call, once per load: coming back from another window is not one.
     Form_Activate();
-}
-
-// Hiding the window for a new game makes it inactive for the widgets, but the window
-// system may never have taken the focus away from it in that instant, and then no event
-// says it is active again: the answer box would wait for a focus it never gets.
-void Tavola::keepActiveAfterReshow()
-{
-    if (QGuiApplication::focusWindow() == windowHandle() && !isActiveWindow()) {
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        QApplication::setActiveWindow(this);
-#else
-        activateWindow();
-#endif
-    }
 }
 
 void Tavola::Form_Load()
@@ -111,6 +89,10 @@ int Tavola::txtAnswer_KeyPress(int keyCode)
 void Tavola::new_Click()
 {
     hide();
+    // The native window goes too: the window manager clears a withdrawn window's
+    // maximised state, and a window shown again before it has done so would come back at
+    // normal size. A fresh native window has no such race.
+    destroy();
     unloadWindow();
     loadWindow();
     showGame();
@@ -120,7 +102,7 @@ void Tavola::new_Click()
 // as in a dialog; the answer box passes Enter up here only in that case.
 void Tavola::keyPressEvent(QKeyEvent *event)
 {
-    if (!isEnter(*event)) {
+    if (!isEnterKey(*event)) {
         QMainWindow::keyPressEvent(event);
         return;
     }

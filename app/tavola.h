@@ -38,7 +38,6 @@ private:
     void loadWindow();
     void unloadWindow();
     void applyWindowDesign();
-    void keepActiveAfterReshow();
     void connectHandlers();
     void render();
     template<typename Operation>

@@ -18,6 +18,7 @@ class RealWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void startsMaximisedWithAProblemAndPlays();
 };
 
@@ -40,6 +41,16 @@ int bottomOf(const QWidget &window, const char *name)
 }
 
 } // namespace
+
+// The window manager may still be starting: a probe window tells when it maximises windows.
+void RealWindowTest::initTestCase()
+{
+    QWidget probe;
+    probe.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&probe));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        probe.frameGeometry().size(), probe.screen()->availableGeometry().size(), 10000);
+}
 
 void RealWindowTest::startsMaximisedWithAProblemAndPlays()
 {

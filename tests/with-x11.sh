@@ -13,9 +13,10 @@ openbox >/dev/null 2>&1 &
 manager=$!
 trap 'kill $manager $server 2>/dev/null; wait 2>/dev/null' EXIT
 
-# The window manager announces itself on the root window once it manages windows.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# Openbox is up once it publishes the work area; the tests still check that it maximises
+# a window before they rely on it.
+for _ in $(seq 200); do
+    xprop -root _NET_WORKAREA 2>/dev/null | grep -q '=' && break
     sleep 0.05
 done
 QT_QPA_PLATFORM=xcb "$@"
