@@ -16,7 +16,6 @@ namespace tavola {
 
 namespace {
 
-constexpr QRgb windowBackground = 0xFFFFC0;
 constexpr QRgb windowText = 0xFF00FF;
 constexpr QRgb answerText = 0x0000FF;
 constexpr QRgb answerBackground = 0xC0FFC0;

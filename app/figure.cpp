@@ -1,5 +1,6 @@
 #include "app/figure.h"
 
+#include "app/design.h"
 #include "app/designlabel.h"
 #include "app/picture.h"
 #include "app/shape.h"
@@ -8,8 +9,6 @@
 namespace tavola {
 
 namespace {
-
-constexpr QRgb windowBackground = 0xFFFFC0;
 
 LabelDesign unitLabel(const char *name, int left, int top)
 {
