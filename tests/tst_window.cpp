@@ -114,6 +114,21 @@ void sendDrop(QWidget *target, const QString &text)
     QCoreApplication::sendEvent(target, &drop);
 }
 
+// Rows of a row name, a text that goes to the answer box and the text the box then holds.
+struct BoxTextRow {
+    const char *name;
+    const char *text;
+    const char *held;
+};
+
+void boxTextRows(const char *column, std::initializer_list<BoxTextRow> rows)
+{
+    QTest::addColumn<QString>(column);
+    QTest::addColumn<QString>("inTheBox");
+    for (const auto &[name, text, held] : rows)
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(held);
+}
+
 QPoint designed(int leftTwips, int topTwips)
 {
     return {qRound(leftTwips / 15.0), qRound(topTwips / 15.0)};
@@ -254,21 +269,11 @@ void WindowTest::enterAfterTheVerdictPosesTheNextProblemOnce()
 
 void WindowTest::onlyDigitsAndCommasReachTheBox_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("inTheBox");
-
-    QTest::newRow("digits and a comma") << "12,5"
-                                        << "12,5";
-    QTest::newRow("point, minus, blank") << "1.2-3 4"
-                                         << "1234";
-    QTest::newRow("letters") << "a1b2C"
-                             << "12";
-    QTest::newRow("two commas still reach it") << "1,,2"
-                                               << "1,,2";
-    QTest::newRow("at most six characters") << "12345678"
-                                            << "123456";
-    QTest::newRow("accented and other scripts") << "è7π€"
-                                                << "7";
+    boxTextRows("typed",
+        {{"digits and a comma", "12,5", "12,5"}, {"point, minus, blank", "1.2-3 4", "1234"},
+            {"letters", "a1b2C", "12"}, {"two commas still reach it", "1,,2", "1,,2"},
+            {"at most six characters", "12345678", "123456"},
+            {"accented and other scripts", "è7π€", "7"}});
 }
 
 void WindowTest::onlyDigitsAndCommasReachTheBox()
@@ -302,21 +307,10 @@ void WindowTest::editingKeysWorkAsUsual()
 
 void WindowTest::pastedAndDroppedTextIsFiltered_data()
 {
-    QTest::addColumn<QString>("offered");
-    QTest::addColumn<QString>("inTheBox");
-
-    QTest::newRow("a decimal with the comma") << "4,5"
-                                              << "34,5";
-    QTest::newRow("a decimal with the point") << "4.5"
-                                              << "3";
-    QTest::newRow("a negative number") << "-4"
-                                       << "3";
-    QTest::newRow("words") << "dieci"
-                           << "3";
-    QTest::newRow("a trailing newline") << "45\n"
-                                        << "3";
-    QTest::newRow("too long") << "4567890"
-                              << "345678";
+    boxTextRows("offered",
+        {{"a decimal with the comma", "4,5", "34,5"}, {"a decimal with the point", "4.5", "3"},
+            {"a negative number", "-4", "3"}, {"words", "dieci", "3"},
+            {"a trailing newline", "45\n", "3"}, {"too long", "4567890", "345678"}});
 }
 
 // Whatever way text arrives (Ctrl+V, the context menu's paste, a drop), the box never
