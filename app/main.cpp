@@ -1,10 +1,13 @@
 #include "app/tavola.h"
+#include "app/translations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    if (!tavola::installQtTranslations(application))
+        qWarning("Traduzioni italiane di Qt non trovate: i pulsanti standard restano in inglese.");
     tavola::Tavola window;
     window.showGame();
     return application.exec();

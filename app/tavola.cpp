@@ -2,18 +2,22 @@
 
 #include "app/answerbox.h"
 #include "app/artwork.h"
+#include "app/calculator.h"
 #include "app/clientarea.h"
+#include "app/clockface.h"
 #include "app/design.h"
-#include "app/errorbox.h"
 #include "app/menus.h"
+#include "app/messageboxes.h"
 #include "app/render.h"
 #include "app/twips.h"
 
+#include "clock/timetext.h"
 #include "engine/gameerror.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolButton>
 
 // Outside any namespace, as the resource's initialiser is; a static library's resources
@@ -38,10 +42,13 @@ Tavola::Tavola()
 {
 }
 
-Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource> clock)
+Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource> clock,
+    std::unique_ptr<Desktop> desktop)
     : m_random(std::move(random))
     , m_clock(std::move(clock))
+    , m_desktop(std::move(desktop))
     , m_game(m_state, *m_random, *m_clock)
+    , m_clockDisplay(*m_clock)
 {
     initAssets();
     setObjectName(QStringLiteral("Tavola"));
@@ -66,6 +73,7 @@ void Tavola::showGame()
 void Tavola::Form_Load()
 {
     m_game.loadWindow();
+    m_clockDisplay.loadWindow();
     render();
 }
 
@@ -84,6 +92,42 @@ int Tavola::txtAnswer_KeyPress(int keyCode)
     int passedOn = keyCode;
     runHandler([&] { passedOn = m_game.answerKeyPress(keyCode); });
     return passedOn;
+}
+
+void Tavola::calc_Click()
+{
+    runHandler([this] { startCalculator(*m_desktop); });
+}
+
+void Tavola::cmdExit_Click()
+{
+    if (!confirmExit(this))
+        return;
+    const TimeOfDay time = m_clock->timeOfDay();
+    const CalendarDate date = m_clock->date();
+    sayGoodbye(
+        this, QString::fromStdString(plainTimeText(time)), QString::fromStdString(dateText(date)));
+    endProgram();
+}
+
+// No unload and no question: the window goes, the ticks stop, the event loop returns.
+void Tavola::endProgram()
+{
+    m_controls.Timer1->stop();
+    hide();
+    m_desktop->endProgram();
+}
+
+void Tavola::Timer1_Timer()
+{
+    WindowClockFace face(*this, m_controls, *m_desktop);
+    m_clockDisplay.tick(face);
+}
+
+void Tavola::Form_Resize()
+{
+    WindowClockFace face(*this, m_controls, *m_desktop);
+    ClockDisplay::resize(face);
 }
 
 void Tavola::new_Click()
@@ -115,6 +159,21 @@ void Tavola::keyPressEvent(QKeyEvent *event)
         QMainWindow::keyPressEvent(event);
 }
 
+void Tavola::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // A hidden window has no state the pupil sees; a new game sets its state while hidden.
+    if (isVisible())
+        Form_Resize();
+}
+
+void Tavola::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+        Form_Resize();
+}
+
 void Tavola::loadWindow()
 {
     auto *client = new ClientArea;
@@ -125,6 +184,7 @@ void Tavola::loadWindow()
     // The bar being replaced may be the one whose command is running: Qt deletes it later.
     setMenuBar(bar);
     connect(commands.newGame, &QAction::triggered, this, &Tavola::new_Click);
+    connect(commands.calc, &QAction::triggered, this, &Tavola::calc_Click);
     connectHandlers();
     applyWindowDesign();
     Form_Load();
@@ -146,6 +206,8 @@ void Tavola::applyWindowDesign()
 void Tavola::connectHandlers()
 {
     connect(m_controls.cmdNext, &QToolButton::clicked, this, &Tavola::cmdNext_Click);
+    connect(m_controls.cmdExit, &QToolButton::clicked, this, &Tavola::cmdExit_Click);
+    connect(m_controls.Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
     m_controls.txtAnswer->setKeyPressHandler([this](int code) { return txtAnswer_KeyPress(code); });
     // The model keeps the box's text, however it changed (typed, pasted, dropped).
     connect(m_controls.txtAnswer, &QLineEdit::textChanged, this,
@@ -167,6 +229,8 @@ void Tavola::runHandler(Operation &&operation)
         operation();
     } catch (const GameError &error) {
         failure = QString::fromUtf8(error.what());
+    } catch (const WindowError &error) {
+        failure = QString::fromStdString(error.what());
     } catch (const std::exception &error) {
         failure = QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(error.what()));
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/desktop.h"
 
+#include "clock/clockdisplay.h"
 #include "engine/game.h"
 
 #include <QMainWindow>
@@ -19,7 +21,8 @@ class Tavola : public QMainWindow
 public:
     // With the system clock and a random source started from the system's entropy.
     Tavola();
-    Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource> clock);
+    Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource> clock,
+        std::unique_ptr<Desktop> desktop = std::make_unique<SystemDesktop>());
     ~Tavola() override;
 
     // The last steps of start-up: shown maximised, then activated once.
@@ -30,9 +33,17 @@ public:
     void cmdNext_Click();
     int txtAnswer_KeyPress(int keyCode);
     void new_Click();
+    void calc_Click();
+    void cmdExit_Click();
+    void Timer1_Timer();
+    void Form_Resize();
+
+    ClockDisplay &clockDisplay() { return m_clockDisplay; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void loadWindow();
@@ -40,13 +51,16 @@ private:
     void applyWindowDesign();
     void connectHandlers();
     void render();
+    void endProgram();
     template<typename Operation>
     void runHandler(Operation &&operation);
 
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<TimeSource> m_clock;
+    std::unique_ptr<Desktop> m_desktop;
     GameState m_state;
     Game m_game;
+    ClockDisplay m_clockDisplay;
     Controls m_controls;
 };
 

@@ -1,10 +1,8 @@
 // The window through its real widgets: it opens with a problem posed and the focus in the
 // answer box; the keyboard alone plays it (type, Enter for the verdict, Enter for the next
 // problem); only digits and commas ever reach the box; a new game starts from zero counts.
-#include "fakes.h"
 #include "localecheck.h"
-
-#include "app/tavola.h"
+#include "windowharness.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,76 +20,6 @@
 using namespace tavola;
 
 namespace {
-
-// Two problems in turn: kind 1 from n = 3 (AB 6, AC 8, asked BC = 10), then kind 2 from
-// n = 4 (AB 8, BC 17, asked AC = 15).
-void scriptTwoProblems(ScriptedRandom &random)
-{
-    random.script({rFor(1, 1, 15), rFor(3, 3, 5), rFor(2, 1, 15), rFor(4, 3, 5)});
-    random.loop();
-}
-
-struct PlayedWindow {
-    ScriptedRandom *random;
-    std::unique_ptr<Tavola> window;
-
-    template<typename Control = QWidget>
-    Control *child(const char *name) const
-    {
-        return window->findChild<Control *>(QLatin1String(name));
-    }
-    QString caption(const char *name) const { return child<QLabel>(name)->text(); }
-    QLineEdit *answerBox() const { return child<QLineEdit>("txtAnswer"); }
-    QToolButton *next() const { return child<QToolButton>("cmdNext"); }
-    QList<QString> scores() const
-    {
-        return {caption("lblScore"), caption("lblScore1"), caption("lblScore2")};
-    }
-    int draws() const
-    {
-        return int(std::count(random->calls.begin(), random->calls.end(), RandomCall(Draw{})));
-    }
-
-    void answer(const QString &typed) const
-    {
-        QTest::keyClicks(answerBox(), typed);
-        QTest::keyClick(answerBox(), Qt::Key_Return);
-    }
-};
-
-PlayedWindow startGame()
-{
-    auto random = std::make_unique<ScriptedRandom>();
-    scriptTwoProblems(*random);
-    PlayedWindow game{random.get(), nullptr};
-    game.window = std::make_unique<Tavola>(std::move(random), std::make_unique<FixedClock>());
-    game.window->showGame();
-    return game;
-}
-
-// Answers every modal box the window opens with its default button, keeping the texts.
-class ModalBoxes : public QObject
-{
-public:
-    ModalBoxes()
-    {
-        connect(&m_poll, &QTimer::timeout, this, &ModalBoxes::closeOpenBox);
-        m_poll.start(5);
-    }
-
-    QStringList texts;
-
-private:
-    void closeOpenBox()
-    {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            texts << box->text();
-            box->defaultButton() ? box->defaultButton()->click() : box->reject();
-        }
-    }
-
-    QTimer m_poll;
-};
 
 // Key presses that type these characters, whatever keyboard would produce them.
 void typeCharacters(QWidget *target, const QString &text)
@@ -345,8 +273,8 @@ void WindowTest::aTextThatIsNoNumberIsExplainedAndCountsNothing()
     ModalBoxes boxes;
     game.answer(",");
 
-    QCOMPARE(boxes.texts.size(), 1);
-    QVERIFY2(boxes.texts.front().contains("12,5"), qPrintable(boxes.texts.front()));
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY2(boxes.texts().front().contains("12,5"), qPrintable(boxes.texts().front()));
     QCOMPARE(game.scores(), QList<QString>({"0", "0", "0"}));
     QCOMPARE(game.caption("lblMessage"), QString());
     QVERIFY(!game.next()->isEnabled());

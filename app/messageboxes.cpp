@@ -1,0 +1,54 @@
+#include "app/messageboxes.h"
+
+#include <QMessageBox>
+
+namespace tavola {
+
+namespace {
+
+struct BoxDesign {
+    const char *name;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+QMessageBox::StandardButton showBox(
+    QWidget *window, const BoxDesign &design, const QString &title, const QString &text)
+{
+    QMessageBox box(design.icon, title, text, design.buttons, window);
+    box.setObjectName(QLatin1String(design.name));
+    box.setDefaultButton(design.defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+void showRuntimeError(QWidget *window, const QString &message)
+{
+    showBox(window, {"runtimeError", QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
+        QStringLiteral("Attenzione"), message);
+}
+
+bool confirmExit(QWidget *window)
+{
+    const BoxDesign question{
+        "exitQuestion", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
+    return showBox(window, question, QStringLiteral("Uscire dal programma"),
+               QStringLiteral("Vuoi veramente lasciarmi  ?"))
+        != QMessageBox::No;
+}
+
+void sayGoodbye(QWidget *window, const QString &time, const QString &date)
+{
+    showBox(window, {"goodbye", QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok},
+        QStringLiteral("Data ") + date, QStringLiteral("Ciao a presto. Ore ") + time);
+}
+
+void showAlarm(QWidget *window, const QString &prompt)
+{
+    showBox(window, {"alarm", QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok},
+        QStringLiteral("Sveglia"), prompt);
+}
+
+} // namespace tavola
