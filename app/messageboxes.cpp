@@ -1,5 +1,6 @@
 #include "app/messageboxes.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace tavola {
@@ -13,12 +14,27 @@ struct BoxDesign {
     QMessageBox::StandardButton defaultButton;
 };
 
+// A window manager cuts a title that is wider than its box, and these titles carry the
+// date. The box is made as wide as its title in a bold face, with room for the frame's icon
+// and buttons.
+void makeRoomForTitle(QMessageBox &box)
+{
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int frameExtras = 8 * QFontMetrics(titleFont).height();
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + frameExtras;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 QMessageBox::StandardButton showBox(
     QWidget *window, const BoxDesign &design, const QString &title, const QString &text)
 {
     QMessageBox box(design.icon, title, text, design.buttons, window);
     box.setObjectName(QLatin1String(design.name));
     box.setDefaultButton(design.defaultButton);
+    makeRoomForTitle(box);
     return QMessageBox::StandardButton(box.exec());
 }
 

@@ -1,12 +1,15 @@
 // The real game on a real X server with a window manager: it starts maximised with its
 // designed caption, a problem posed, the whole score area and both buttons above the
-// bottom bar, and it plays from the keyboard; a new game brings it back maximised. A screenshot is
-// left for people to look at.
+// bottom bar, and it plays from the keyboard; a new game brings it back maximised. The clock
+// runs on the system's time while the window is maximised or minimised and stands still
+// once the window manager restores it, under the title. A screenshot is left for people to
+// look at.
 #include "app/tavola.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
@@ -20,6 +23,7 @@ class RealWindowTest : public QObject
 private slots:
     void initTestCase();
     void startsMaximisedWithAProblemAndPlays();
+    void clockFollowsMinimiseRestoreMaximise();
 };
 
 namespace {
@@ -38,6 +42,20 @@ QStringList visibleValueLabels(const QWidget &window)
 int bottomOf(const QWidget &window, const char *name)
 {
     return window.findChild<QWidget *>(QLatin1String(name))->geometry().bottom();
+}
+
+QString timeLabel(const QWidget &window)
+{
+    return window.findChild<QLabel *>("lblTime")->text();
+}
+
+// The label moves on to another second within this time, unless the clock stands still.
+constexpr int labelChangeMs = 2500;
+
+bool labelMovesOn(const QWidget &window)
+{
+    const QString shown = timeLabel(window);
+    return QTest::qWaitFor([&] { return timeLabel(window) != shown; }, labelChangeMs);
 }
 
 } // namespace
@@ -89,6 +107,35 @@ void RealWindowTest::startsMaximisedWithAProblemAndPlays()
         QTest::qWait(200);
         QVERIFY(window.screen()->grabWindow(0).save(QString::fromLocal8Bit(path)));
     }
+}
+
+void RealWindowTest::clockFollowsMinimiseRestoreMaximise()
+{
+    const QString designedCaption =
+        QStringLiteral("Gioca  con i Trigorio e con il Teorema di Pitagora Settembre 2022");
+    const QString title = QStringLiteral("Giocare con I Trigorio");
+    Tavola window;
+    window.showGame();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.frameGeometry().size(), window.screen()->availableGeometry().size());
+    QVERIFY(labelMovesOn(window));
+    QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(timeLabel(window)).hasMatch());
+    QCOMPARE(window.windowTitle(), designedCaption);
+
+    window.showMinimized();
+    QTRY_VERIFY(window.isMinimized());
+    QVERIFY(labelMovesOn(window));
+    QCOMPARE(window.windowTitle(), designedCaption);
+
+    window.showNormal();
+    QTRY_VERIFY(!window.isMinimized() && !window.isMaximized());
+    QTRY_COMPARE(window.windowTitle(), title);
+    QVERIFY(!labelMovesOn(window));
+
+    window.showMaximized();
+    QTRY_COMPARE(window.frameGeometry().size(), window.screen()->availableGeometry().size());
+    QVERIFY(labelMovesOn(window));
+    QCOMPARE(window.windowTitle(), title);
 }
 
 QTEST_MAIN(RealWindowTest)
