@@ -66,16 +66,16 @@ std::vector<LaunchCommand> calculatorsOfDesktopEntries()
     return found;
 }
 
-QString whatWasLookedFor()
+QStringList whatWasLookedFor()
 {
 #if defined(Q_OS_WIN)
-    return QStringLiteral("il programma calc.exe");
+    return {QStringLiteral("il programma calc.exe")};
 #elif defined(Q_OS_MACOS)
-    return QStringLiteral("l'applicazione Calculator");
+    return {QStringLiteral("l'applicazione Calculator")};
 #else
-    return QStringLiteral("le applicazioni della categoria Calculator in %1 e i programmi %2")
-        .arg(applicationFolders().join(QStringLiteral(", ")),
-            wellKnownCalculators.join(QStringLiteral(", ")));
+    return {QStringLiteral("le applicazioni della categoria Calculator in %1")
+                .arg(applicationFolders().join(QStringLiteral(", "))),
+        QStringLiteral("i programmi %1").arg(wellKnownCalculators.join(QStringLiteral(", ")))};
 #endif
 }
 
@@ -105,12 +105,15 @@ void startCalculator(Desktop &desktop)
             return;
         refused << command.program;
     }
-    QString message = QStringLiteral("Non riesco ad aprire una calcolatrice.");
+    QStringList message{QStringLiteral("Non riesco ad aprire una calcolatrice.")};
     if (!refused.isEmpty())
-        message +=
-            QStringLiteral("\nNon si sono avviati: %1.").arg(refused.join(QStringLiteral(", ")));
-    message += QStringLiteral("\nHo cercato %1.").arg(whatWasLookedFor());
-    throw WindowError(message.toStdString());
+        message
+            << QStringLiteral("Non si sono avviati: %1.").arg(refused.join(QStringLiteral(", ")));
+    message << QString() << QStringLiteral("Ho cercato:");
+    for (const QString &place : whatWasLookedFor())
+        message << QStringLiteral("• ") + place;
+    message << QString() << QStringLiteral("Chiedi all'insegnante di installarne una.");
+    throw WindowError(message.join(QLatin1Char('\n')).toStdString());
 }
 
 } // namespace tavola
