@@ -54,6 +54,19 @@ TimeOfDay at(int hour, int minute, int second, int millisecond = 0)
     return {hour, minute, second, millisecond};
 }
 
+// A clock display over a face and a clock the test sets.
+struct Rig {
+    FixedClock clock;
+    ClockDisplay display{clock};
+    FakeFace face;
+
+    void tickAt(const TimeOfDay &now)
+    {
+        clock.time = now;
+        display.tick(face);
+    }
+};
+
 struct TimeRow {
     const char *name;
     TimeOfDay time;
@@ -214,19 +227,16 @@ void ClockTest::tickFollowsTheDisplayedSecondOutsideTheNormalState()
     QFETCH(QString, label);
     QFETCH(QString, caption);
     QFETCH(TimeOfDay, now);
-    FixedClock clock;
-    clock.time = now;
-    ClockDisplay display(clock);
-    FakeFace face;
-    face.state = state;
-    face.label = label.toStdString();
-    face.windowCaption = caption.toStdString();
+    Rig rig;
+    rig.face.state = state;
+    rig.face.label = label.toStdString();
+    rig.face.windowCaption = caption.toStdString();
 
-    display.tick(face);
+    rig.tickAt(now);
 
-    QTEST(QString::fromStdString(face.label), "labelAfter");
-    QTEST(QString::fromStdString(face.windowCaption), "captionAfter");
-    QCOMPARE(face.events, QStringList());
+    QTEST(QString::fromStdString(rig.face.label), "labelAfter");
+    QTEST(QString::fromStdString(rig.face.windowCaption), "captionAfter");
+    QCOMPARE(rig.face.events, QStringList());
 }
 
 void ClockTest::resizeIntoTheNormalStateSetsTheTitle_data()
@@ -262,17 +272,14 @@ void ClockTest::resizeIntoTheNormalStateSetsTheTitle()
 // milliseconds the ticks fall on.
 void ClockTest::labelChangesOncePerSecondAtTwoTicksASecond()
 {
-    FixedClock clock;
-    ClockDisplay display(clock);
-    FakeFace face;
+    Rig rig;
     const int start = ((9 * 60 + 59) * 60 + 30) * 1000 + 137; // 09:59:30.137
     for (int halfSecond = 0; halfSecond < 120; ++halfSecond) {
         const int now = start + halfSecond * 500;
-        clock.time = at(now / 3600000, now / 60000 % 60, now / 1000 % 60, now % 1000);
-        display.tick(face);
-        QCOMPARE(face.label, plainTimeText(clock.time));
+        rig.tickAt(at(now / 3600000, now / 60000 % 60, now / 1000 % 60, now % 1000));
+        QCOMPARE(rig.face.label, plainTimeText(rig.clock.time));
     }
-    QCOMPARE(face.labelWrites, 60);
+    QCOMPARE(rig.face.labelWrites, 60);
 }
 
 void ClockTest::alarmSoundsOnceADayAcrossMidnight_data()
@@ -288,11 +295,9 @@ void ClockTest::alarmSoundsOnceADayAcrossMidnight_data()
 void ClockTest::alarmSoundsOnceADayAcrossMidnight()
 {
     QFETCH(WindowState, state);
-    FixedClock clock;
-    ClockDisplay display(clock);
-    display.setAlarmTime(at(23, 59, 30));
-    FakeFace face;
-    face.state = state;
+    Rig rig;
+    rig.display.setAlarmTime(at(23, 59, 30));
+    rig.face.state = state;
     const QString sounding = QStringLiteral("Sveglia alle 23:59:30");
 
     const struct {
@@ -310,74 +315,58 @@ void ClockTest::alarmSoundsOnceADayAcrossMidnight()
         {at(23, 59, 45), {}},
     };
     for (const auto &step : steps) {
-        clock.time = step.now;
-        face.events.clear();
-        display.tick(face);
-        QCOMPARE(face.events, step.events);
+        rig.face.events.clear();
+        rig.tickAt(step.now);
+        QCOMPARE(rig.face.events, step.events);
     }
-    QVERIFY(display.alarmSounded());
+    QVERIFY(rig.display.alarmSounded());
 }
 
 void ClockTest::alarmWithoutATimeNeverSounds()
 {
-    FixedClock clock;
-    ClockDisplay display(clock);
-    FakeFace face;
-    for (int second = 0; second < 24 * 3600; second += 37) {
-        clock.time = at(second / 3600, second / 60 % 60, second % 60);
-        display.tick(face);
-    }
-    QCOMPARE(face.events, QStringList());
-    QVERIFY(!display.alarmSounded());
+    Rig rig;
+    for (int second = 0; second < 24 * 3600; second += 37)
+        rig.tickAt(at(second / 3600, second / 60 % 60, second % 60));
+    QCOMPARE(rig.face.events, QStringList());
+    QVERIFY(!rig.display.alarmSounded());
 }
 
 // A new game empties the alarm time but remembers that today's alarm has sounded.
 void ClockTest::soundedMarkSurvivesALoad()
 {
-    FixedClock clock;
-    ClockDisplay display(clock);
-    FakeFace face;
-    display.setAlarmTime(at(7, 0, 0));
-    clock.time = at(7, 0, 0);
-    display.tick(face);
-    QCOMPARE(face.events.size(), 2);
+    Rig rig;
+    rig.display.setAlarmTime(at(7, 0, 0));
+    rig.tickAt(at(7, 0, 0));
+    QCOMPARE(rig.face.events.size(), 2);
 
-    display.loadWindow();
-    QVERIFY(display.alarmSounded());
-    display.setAlarmTime(at(7, 0, 0));
-    clock.time = at(7, 0, 6);
-    display.tick(face);
-    QCOMPARE(face.events.size(), 2);
+    rig.display.loadWindow();
+    QVERIFY(rig.display.alarmSounded());
+    rig.display.setAlarmTime(at(7, 0, 0));
+    rig.tickAt(at(7, 0, 6));
+    QCOMPARE(rig.face.events.size(), 2);
 
-    clock.time = at(6, 0, 0);
-    display.tick(face);
-    clock.time = at(7, 0, 0);
-    display.tick(face);
-    QCOMPARE(face.events.size(), 4);
+    rig.tickAt(at(6, 0, 0));
+    rig.tickAt(at(7, 0, 0));
+    QCOMPARE(rig.face.events.size(), 4);
 }
 
 // The box is modal and ticks go on while it is open: they keep the label current but must
 // not pile up further boxes.
 void ClockTest::ticksWhileTheAlarmIsOpenSoundNoOther()
 {
-    FixedClock clock;
-    ClockDisplay display(clock);
-    FakeFace face;
-    display.setAlarmTime(at(7, 0, 0));
-    clock.time = at(7, 0, 0);
-    face.whileAlarmOpen = [&] {
-        for (int second = 1; second <= 3; ++second) {
-            clock.time = at(7, 0, second);
-            display.tick(face);
-        }
-        QVERIFY(!display.alarmSounded());
+    Rig rig;
+    rig.display.setAlarmTime(at(7, 0, 0));
+    rig.face.whileAlarmOpen = [&] {
+        for (int second = 1; second <= 3; ++second)
+            rig.tickAt(at(7, 0, second));
+        QVERIFY(!rig.display.alarmSounded());
     };
 
-    display.tick(face);
+    rig.tickAt(at(7, 0, 0));
 
-    QCOMPARE(face.events, QStringList({"beep", "Sveglia alle 07:00:00"}));
-    QCOMPARE(face.label, std::string("07:00:03"));
-    QVERIFY(display.alarmSounded());
+    QCOMPARE(rig.face.events, QStringList({"beep", "Sveglia alle 07:00:00"}));
+    QCOMPARE(rig.face.label, std::string("07:00:03"));
+    QVERIFY(rig.display.alarmSounded());
 }
 
 QTEST_GUILESS_MAIN(ClockTest)

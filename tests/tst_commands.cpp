@@ -20,6 +20,9 @@ namespace {
 
 using Answer = ModalBoxes::Answer;
 
+const SeenBox exitQuestion{"exitQuestion", "Uscire dal programma", "Vuoi veramente lasciarmi  ?",
+    QMessageBox::Question, {"No", "Sì"}, "No"};
+
 void pressButton(QMessageBox &box, QMessageBox::StandardButton which)
 {
     box.button(which)->click();
@@ -164,15 +167,7 @@ void CommandsTest::exitQuestionKeepsTheGame()
 
     game.child<QToolButton>("cmdExit")->click();
 
-    QCOMPARE(boxes.seen.size(), std::size_t(1));
-    const SeenBox &question = boxes.seen[0];
-    QCOMPARE(question.name, QStringLiteral("exitQuestion"));
-    QCOMPARE(question.title, QStringLiteral("Uscire dal programma"));
-    QCOMPARE(question.text, QStringLiteral("Vuoi veramente lasciarmi  ?"));
-    QCOMPARE(question.icon, QMessageBox::Question);
-    QCOMPARE(QSet<QString>(question.buttons.begin(), question.buttons.end()),
-        QSet<QString>({QStringLiteral("Sì"), QStringLiteral("No")}));
-    QCOMPARE(question.defaultButton, QStringLiteral("No"));
+    QCOMPARE(boxes.seen, std::vector<SeenBox>{exitQuestion});
 
     QCOMPARE(game.gameInView(), before);
     QCOMPARE(game.desktop->endings, 0);
@@ -211,12 +206,9 @@ void CommandsTest::yesSaysGoodbyeWithTheTimeReadJustBefore()
 
     // An access key clicks its button a moment later, as a visible press.
     QTRY_COMPARE(boxes.seen.size(), std::size_t(2));
-    const SeenBox &goodbye = boxes.seen[1];
-    QCOMPARE(goodbye.name, QStringLiteral("goodbye"));
-    QCOMPARE(goodbye.title, QStringLiteral("Data 31/12/2026"));
-    QCOMPARE(goodbye.text, QStringLiteral("Ciao a presto. Ore 18:05:09"));
-    QCOMPARE(goodbye.icon, QMessageBox::NoIcon);
-    QCOMPARE(goodbye.buttons, QStringList({"OK"}));
+    const SeenBox goodbye{"goodbye", "Data 31/12/2026", "Ciao a presto. Ore 18:05:09",
+        QMessageBox::NoIcon, {"OK"}, "OK"};
+    QCOMPARE(boxes.seen, std::vector<SeenBox>({exitQuestion, goodbye}));
     QCOMPARE(game.desktop->endings, 1);
     QVERIFY(!game.window->isVisible());
 

@@ -124,10 +124,9 @@ void WindowClockTest::newGameEmptiesTheAlarmTime()
     ModalBoxes boxes;
     game.window->clockDisplay().setAlarmTime(at(10, 0, 0));
     game.window->Timer1_Timer();
-    QCOMPARE(boxes.seen.size(), std::size_t(1));
-    QCOMPARE(boxes.seen[0].title, QStringLiteral("Sveglia"));
-    QCOMPARE(boxes.seen[0].text, QStringLiteral("Sveglia alle 10:30:15"));
-    QCOMPARE(boxes.seen[0].buttons, QStringList({"OK"}));
+    const SeenBox alarm{
+        "alarm", "Sveglia", "Sveglia alle 10:30:15", QMessageBox::NoIcon, {"OK"}, "OK"};
+    QCOMPARE(boxes.seen, std::vector<SeenBox>{alarm});
     QCOMPARE(game.desktop->beeps, 1);
 
     game.window->findChild<QAction *>("new")->trigger();

@@ -104,9 +104,19 @@ struct SeenBox {
     QString title;
     QString text;
     QMessageBox::Icon icon;
-    QStringList buttons; // without the access-key marks
+    QStringList buttons; // without the access-key marks, sorted
     QString defaultButton;
+
+    friend bool operator==(const SeenBox &, const SeenBox &) = default;
 };
+
+// QCOMPARE shows a box that differs as the box's fields.
+inline char *toString(const SeenBox &box)
+{
+    return QTest::toString(QStringLiteral("%1 [%2] \"%3\" icon %4 buttons %5 default %6")
+                               .arg(box.name, box.title, box.text, QString::number(box.icon),
+                                   box.buttons.join(QLatin1Char('/')), box.defaultButton));
+}
 
 // Answers every modal box the window opens, by default with its default button, and keeps
 // what each one showed.
@@ -153,6 +163,7 @@ private:
         SeenBox seen{box.objectName(), box.windowTitle(), box.text(), box.icon(), {}, {}};
         for (const QAbstractButton *button : box.buttons())
             seen.buttons << QString(button->text()).remove(QLatin1Char('&'));
+        seen.buttons.sort();
         if (box.defaultButton())
             seen.defaultButton = box.defaultButton()->text().remove(QLatin1Char('&'));
         return seen;
