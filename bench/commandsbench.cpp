@@ -1,0 +1,172 @@
+// The small commands beside the game, timed against baselines measured in the same run:
+//  - a clock tick, within a second and across one, against printing the time the C way;
+//  - a tick of the real window (offscreen), against setting a plain label's text;
+//  - the search for the desktop's calculator over a folder of desktop entries as large
+//    as a full desktop's, against only reading the same files.
+#include "app/calculator.h"
+#include "app/tavola.h"
+#include "clock/clockdisplay.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+template<typename Step>
+double nanosecondsEach(long iterations, Step step)
+{
+    const auto start = SteadyClock::now();
+    for (long i = 0; i < iterations; ++i)
+        step(i);
+    const std::chrono::duration<double, std::nano> elapsed = SteadyClock::now() - start;
+    return elapsed.count() / double(iterations);
+}
+
+void report(const char *what, double measured, const char *baseline, double base)
+{
+    std::printf("%-40s %10.1f ns   %-36s %10.1f ns   ratio %.2f\n", what, measured, baseline, base,
+        measured / base);
+}
+
+volatile int sink;
+
+// A clock the benchmark moves on by hand.
+class SteppedClock final : public tavola::TimeSource
+{
+public:
+    tavola::TimeOfDay timeOfDay() const override { return time; }
+    tavola::CalendarDate date() const override { return {2026, 12, 6}; }
+    tavola::TimeOfDay time{10, 30, 15, 0};
+};
+
+tavola::TimeOfDay secondOfDay(long second)
+{
+    return {int(second / 3600 % 24), int(second / 60 % 60), int(second % 60), 0};
+}
+
+class PlainFace final : public tavola::ClockFace
+{
+public:
+    std::string timeLabel() const override { return label; }
+    void setTimeLabel(const std::string &text) override { label = text; }
+    tavola::WindowState windowState() const override { return tavola::WindowState::Maximised; }
+    std::string caption() const override { return "Giocare con I Trigorio"; }
+    void setCaption(const std::string &) override { }
+    void beep() override { }
+    void showAlarm(const std::string &) override { }
+    std::string label;
+};
+
+double printTimeBaseline(long iterations)
+{
+    return nanosecondsEach(iterations, [](long i) {
+        char text[16];
+        const tavola::TimeOfDay t = secondOfDay(i);
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+        sink = text[7];
+    });
+}
+
+void benchPlainTicks(long iterations)
+{
+    SteppedClock clock;
+    tavola::ClockDisplay display(clock);
+    PlainFace face;
+    const double sameSecond = nanosecondsEach(iterations, [&](long) { display.tick(face); });
+    const double nextSecond = nanosecondsEach(iterations, [&](long i) {
+        clock.time = secondOfDay(i);
+        display.tick(face);
+    });
+    const double baseline = printTimeBaseline(iterations);
+    report("tick, same second", sameSecond, "baseline: time printed", baseline);
+    report("tick, next second", nextSecond, "baseline: time printed", baseline);
+}
+
+void benchWindowTicks(long iterations)
+{
+    auto clock = std::make_unique<SteppedClock>();
+    SteppedClock *time = clock.get();
+    tavola::Tavola window(
+        std::make_unique<tavola::SplitMixRandom>(tavola::SplitMixRandom::fromEntropy()),
+        std::move(clock));
+    window.showGame();
+    const double windowTick = nanosecondsEach(iterations, [&](long i) {
+        time->time = secondOfDay(i);
+        window.Timer1_Timer();
+    });
+    QLabel label;
+    label.show();
+    const double setText = nanosecondsEach(iterations, [&](long i) {
+        label.setText(QString::number(i));
+        sink = int(label.text().size());
+    });
+    report("window tick, next second", windowTick, "baseline: QLabel::setText", setText);
+}
+
+void writeEntries(const QString &folder, int count)
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < count; ++i) {
+        QFile file(QStringLiteral("%1/app%2.desktop").arg(folder).arg(i, 4, 10, QLatin1Char('0')));
+        if (!file.open(QIODevice::WriteOnly))
+            std::abort();
+        const bool calculator = i == count - 1;
+        file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Programma %1\n"
+                                  "Comment=Un programma qualunque del desktop\nIcon=app%1\n"
+                                  "Exec=sh %U\nTerminal=false\nCategories=%2\n"
+                                  "[Desktop Action nuova]\nName=Nuova finestra\nExec=sh\n")
+                       .arg(i)
+                       .arg(calculator ? QStringLiteral("Utility;Calculator;")
+                                       : QStringLiteral("Utility;"))
+                       .toUtf8());
+    }
+}
+
+void benchCalculatorSearch(int entries, long repeats)
+{
+    QTemporaryDir root;
+    const QString system = root.filePath(QStringLiteral("system"));
+    writeEntries(system + QStringLiteral("/applications"), entries);
+    qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", system.toLocal8Bit());
+
+    std::size_t found = 0;
+    const double search =
+        nanosecondsEach(repeats, [&](long) { found += tavola::installedCalculators().size(); });
+    const QDir folder(system + QStringLiteral("/applications"));
+    const QStringList names = folder.entryList({QStringLiteral("*.desktop")}, QDir::Files);
+    const double readOnly = nanosecondsEach(repeats, [&](long) {
+        qint64 bytes = 0;
+        for (const QString &name : names) {
+            QFile file(folder.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                bytes += file.readAll().size();
+        }
+        sink = int(bytes);
+    });
+    std::printf("calculator search over %d desktop entries: %.2f ms (%s)\n", entries, search / 1e6,
+        found >= std::size_t(repeats) ? "found" : "NOT found");
+    report("calculator search", search, "baseline: the files read", readOnly);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const long iterations = argc > 1 ? std::atol(argv[1]) : 200'000;
+    benchPlainTicks(iterations * 10);
+    benchWindowTicks(iterations / 10);
+    benchCalculatorSearch(400, 20);
+    return 0;
+}
