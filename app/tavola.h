@@ -38,6 +38,7 @@ public:
     void Timer1_Timer();
     void Form_Resize();
 
+    // The clock's alarm is set here, if anywhere: no control of the window sets it.
     ClockDisplay &clockDisplay() { return m_clockDisplay; }
 
 protected:
