@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QTemporaryDir>
 
 using namespace tavola;
@@ -118,6 +119,7 @@ class CommandsTest : public QObject
 private slots:
     void initTestCase();
 
+    void answerBoxMenuSpeaksItalian();
     void exitQuestionKeepsTheGame_data();
     void exitQuestionKeepsTheGame();
     void yesSaysGoodbyeWithTheTimeReadJustBefore_data();
@@ -139,6 +141,18 @@ void CommandsTest::initTestCase()
     QVERIFY2(localeProblem().isEmpty(), qPrintable(localeProblem()));
     QVERIFY2(installQtTranslations(*QCoreApplication::instance()),
         "Qt's Italian translations (qtbase_it.qm) are not installed");
+}
+
+// Qt's own texts come in Italian too: the answer box's context menu, for one.
+void CommandsTest::answerBoxMenuSpeaksItalian()
+{
+    const PlayedWindow game = startGame();
+    const std::unique_ptr<QMenu> menu(game.answerBox()->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction *action : menu->actions())
+        entries << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    for (const char *entry : {"Taglia", "Copia", "Incolla", "Seleziona tutto"})
+        QVERIFY2(entries.contains(QLatin1String(entry)), qPrintable(entries.join(", ")));
 }
 
 void CommandsTest::exitQuestionKeepsTheGame_data()
