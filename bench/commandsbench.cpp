@@ -3,6 +3,8 @@
 //  - a tick of the real window (offscreen), against setting a plain label's text;
 //  - the search for the desktop's calculator over a folder of desktop entries as large
 //    as a full desktop's, against only reading the same files.
+#include "looptiming.h"
+
 #include "app/calculator.h"
 #include "app/tavola.h"
 #include "clock/clockdisplay.h"
@@ -13,22 +15,15 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
-
 template<typename Step>
 double nanosecondsEach(long iterations, Step step)
 {
-    const auto start = SteadyClock::now();
-    for (long i = 0; i < iterations; ++i)
-        step(i);
-    const std::chrono::duration<double, std::nano> elapsed = SteadyClock::now() - start;
-    return elapsed.count() / double(iterations);
+    return secondsFor(iterations, step) * 1e9 / double(iterations);
 }
 
 void report(const char *what, double measured, const char *baseline, double base)

@@ -1,25 +1,20 @@
 // Poses and judges problems in a loop with the game's own random source and clock, and
 // sets the rate against a baseline measured in the same run: showing and reading the same
 // numbers the plain C way (printf-style formatting of six lengths, strtof of one answer).
+#include "looptiming.h"
+
 #include "engine/game.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 template<typename Step>
 double ratePerSecond(long iterations, Step step)
 {
-    const auto start = Clock::now();
-    for (long i = 0; i < iterations; ++i)
-        step(i);
-    const std::chrono::duration<double> elapsed = Clock::now() - start;
-    return iterations / elapsed.count();
+    return iterations / secondsFor(iterations, step);
 }
 
 volatile float sink;
