@@ -8,8 +8,6 @@ namespace tavola {
 struct LaunchCommand {
     QString program;
     QStringList arguments;
-
-    friend bool operator==(const LaunchCommand &, const LaunchCommand &) = default;
 };
 
 // What the window asks of the desktop beyond its own widgets. Tests put a recorder in its

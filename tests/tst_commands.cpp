@@ -108,6 +108,17 @@ QStringList describedCalculators()
     return all;
 }
 
+// The game on the real desktop, whose programs really start and whose end really returns
+// from the event loop.
+std::unique_ptr<Tavola> startOnTheSystemDesktop()
+{
+    auto random = std::make_unique<ScriptedRandom>();
+    scriptTwoProblems(*random);
+    auto window = std::make_unique<Tavola>(std::move(random), std::make_unique<FixedClock>());
+    window->showGame();
+    return window;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<EntryFile>)
@@ -236,10 +247,8 @@ void CommandsTest::yesSaysGoodbyeWithTheTimeReadJustBefore()
 // The real ending: the event loop the program runs in returns once the goodbye is closed.
 void CommandsTest::programEndsAfterTheGoodbye()
 {
-    auto random = std::make_unique<ScriptedRandom>();
-    scriptTwoProblems(*random);
-    Tavola window(std::move(random), std::make_unique<FixedClock>());
-    window.showGame();
+    const std::unique_ptr<Tavola> game = startOnTheSystemDesktop();
+    Tavola &window = *game;
     ModalBoxes boxes([](QMessageBox &box) {
         if (box.objectName() == QLatin1String("exitQuestion"))
             pressButton(box, QMessageBox::Yes);
@@ -256,10 +265,8 @@ void CommandsTest::programEndsAfterTheGoodbye()
 
 void CommandsTest::closeBoxEndsTheProgramWithoutAQuestion()
 {
-    auto random = std::make_unique<ScriptedRandom>();
-    scriptTwoProblems(*random);
-    Tavola window(std::move(random), std::make_unique<FixedClock>());
-    window.showGame();
+    const std::unique_ptr<Tavola> game = startOnTheSystemDesktop();
+    Tavola &window = *game;
     ModalBoxes boxes;
     QTimer::singleShot(0, &window, [&] { window.close(); });
     QTimer::singleShot(10000, &window, [] { QCoreApplication::exit(99); });
@@ -419,10 +426,8 @@ void CommandsTest::calculatorRunsForRealOncePerUse()
 {
     const ScratchDesktop scratch;
     scratch.install(QStringLiteral("gnome-calculator"));
-    auto random = std::make_unique<ScriptedRandom>();
-    scriptTwoProblems(*random);
-    Tavola window(std::move(random), std::make_unique<FixedClock>());
-    window.showGame();
+    const std::unique_ptr<Tavola> game = startOnTheSystemDesktop();
+    Tavola &window = *game;
     ModalBoxes boxes;
 
     window.findChild<QAction *>("calc")->trigger();
