@@ -4,7 +4,6 @@
 #include "app/artwork.h"
 #include "app/calculator.h"
 #include "app/clientarea.h"
-#include "app/clockface.h"
 #include "app/design.h"
 #include "app/menus.h"
 #include "app/messageboxes.h"
@@ -49,9 +48,11 @@ Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource>
     , m_desktop(std::move(desktop))
     , m_game(m_state, *m_random, *m_clock)
     , m_clockDisplay(*m_clock)
+    , m_resizeSettle(this)
 {
     initAssets();
     setObjectName(QStringLiteral("Tavola"));
+    prepareResizeSettle();
     // The icon belongs to the window object, not to a load: no run-time step changes it.
     setWindowIcon(artworkIcon(QStringLiteral(":/assets/tavola.svg"), {16, 32, 48, 64}));
     loadWindow();
@@ -114,20 +115,26 @@ void Tavola::cmdExit_Click()
 void Tavola::endProgram()
 {
     m_controls.Timer1->stop();
+    m_resizeSettle.stop();
     hide();
     m_desktop->endProgram();
 }
 
 void Tavola::Timer1_Timer()
 {
-    WindowClockFace face(*this, m_controls, *m_desktop);
+    WindowClockFace face = clockFace();
     m_clockDisplay.tick(face);
 }
 
 void Tavola::Form_Resize()
 {
-    WindowClockFace face(*this, m_controls, *m_desktop);
+    WindowClockFace face = clockFace();
     ClockDisplay::resize(face);
+}
+
+WindowClockFace Tavola::clockFace()
+{
+    return WindowClockFace(*this, m_controls, *m_desktop);
 }
 
 void Tavola::new_Click()
@@ -162,16 +169,29 @@ void Tavola::keyPressEvent(QKeyEvent *event)
 void Tavola::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    // A hidden window has no state the pupil sees; a new game sets its state while hidden.
-    if (isVisible())
-        Form_Resize();
+    m_resizeSettle.start();
 }
 
 void Tavola::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isVisible())
-        Form_Resize();
+    if (event->type() == QEvent::WindowStateChange)
+        m_resizeSettle.start();
+}
+
+// A window manager may pass through the normal state on its way to minimising a maximised
+// window; the resize step waits for the state to settle, so that such a passing state
+// never puts the title in place of the caption. A hidden window has no state the pupil
+// sees: a new game sets its state while hidden.
+void Tavola::prepareResizeSettle()
+{
+    m_resizeSettle.setObjectName(QStringLiteral("resizeSettle"));
+    m_resizeSettle.setSingleShot(true);
+    m_resizeSettle.setInterval(150);
+    connect(&m_resizeSettle, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            Form_Resize();
+    });
 }
 
 void Tavola::loadWindow()

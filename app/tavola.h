@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/clockface.h"
 #include "app/controls.h"
 #include "app/desktop.h"
 
@@ -7,6 +8,7 @@
 #include "engine/game.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -53,6 +55,8 @@ private:
     void connectHandlers();
     void render();
     void endProgram();
+    WindowClockFace clockFace();
+    void prepareResizeSettle();
     template<typename Operation>
     void runHandler(Operation &&operation);
 
@@ -63,6 +67,7 @@ private:
     Game m_game;
     ClockDisplay m_clockDisplay;
     Controls m_controls;
+    QTimer m_resizeSettle;
 };
 
 } // namespace tavola

@@ -19,6 +19,13 @@ TimeOfDay at(int hour, int minute, int second)
     return {hour, minute, second, 0};
 }
 
+// The resize step runs once the window's state has settled.
+bool stateSettled(const Tavola &window)
+{
+    const auto *settle = window.findChild<QTimer *>("resizeSettle");
+    return QTest::qWaitFor([settle] { return !settle->isActive(); }, 2000);
+}
+
 } // namespace
 
 class WindowClockTest : public QObject
@@ -30,6 +37,7 @@ private slots:
 
     void clockFollowsTheWindowState();
     void timerTicksTheLabelOnItsOwn();
+    void aPassingNormalStateLeavesTheCaption();
     void clicksOnTheClockDoNothing();
     void newGameBringsBackTheDesignedCaptionAndAnEmptyLabel();
     void newGameEmptiesTheAlarmTime();
@@ -56,6 +64,7 @@ void WindowClockTest::clockFollowsTheWindowState()
     };
     for (const auto &step : steps) {
         step.change();
+        QVERIFY2(stateSettled(window), step.step);
         game.clock->time = step.now;
         window.Timer1_Timer();
         QVERIFY2(window.windowTitle() == step.caption, step.step);
@@ -69,6 +78,21 @@ void WindowClockTest::timerTicksTheLabelOnItsOwn()
     QCOMPARE(game.child<QTimer>("Timer1")->interval(), 500);
     QCOMPARE(game.caption("lblTime"), QString());
     QTRY_COMPARE_WITH_TIMEOUT(game.caption("lblTime"), QStringLiteral("10:30:15"), 2000);
+}
+
+// On its way from maximised to minimised, a window manager may report the normal state for
+// a moment; only a normal state that lasts is a restore.
+void WindowClockTest::aPassingNormalStateLeavesTheCaption()
+{
+    const PlayedWindow game = startGame();
+    game.window->setWindowState(Qt::WindowNoState);
+    game.window->setWindowState(Qt::WindowMinimized);
+    QVERIFY(stateSettled(*game.window));
+    QCOMPARE(game.window->windowTitle(), designedCaption);
+
+    game.window->setWindowState(Qt::WindowNoState);
+    QVERIFY(stateSettled(*game.window));
+    QCOMPARE(game.window->windowTitle(), title);
 }
 
 // The hover texts invite a click to set an alarm; nothing answers one.
@@ -103,11 +127,13 @@ void WindowClockTest::newGameBringsBackTheDesignedCaptionAndAnEmptyLabel()
 {
     const PlayedWindow game = startGame();
     game.window->showNormal();
+    QVERIFY(stateSettled(*game.window));
     QCOMPARE(game.window->windowTitle(), title);
     game.window->showMaximized();
 
     game.window->findChild<QAction *>("new")->trigger();
 
+    QVERIFY(stateSettled(*game.window));
     QVERIFY(game.window->isMaximized());
     QCOMPARE(game.window->windowTitle(), designedCaption);
     QCOMPARE(game.caption("lblTime"), QString());
