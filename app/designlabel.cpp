@@ -32,6 +32,15 @@ void DesignLabel::setTextColor(const QColor &color)
     setPalette(shades);
 }
 
+QString DesignLabel::spokenText() const
+{
+    if (isHidden() || text().isEmpty())
+        return {};
+    if (!m_spokenForm)
+        return text();
+    return m_spokenForm->contains(QLatin1String("%1")) ? m_spokenForm->arg(text()) : *m_spokenForm;
+}
+
 // An empty self-sizing label keeps its designed width and one line's height, so it still
 // has a place to be found at.
 void DesignLabel::fitToCaption()

@@ -38,11 +38,18 @@ public:
     void setTextColor(const QColor &color);
     bool fitsCaption() const { return m_fitsCaption; }
 
+    // What a screen reader hears instead of the bare caption: "%1" stands for the caption,
+    // and a form without it replaces the caption. A hidden or empty label says nothing,
+    // since a hidden value label may still hold the answer.
+    void setSpokenForm(const QString &form) { m_spokenForm = form; }
+    QString spokenText() const;
+
 private:
     void fitToCaption();
 
     QSize m_designedSize;
     bool m_fitsCaption;
+    std::optional<QString> m_spokenForm;
 };
 
 DesignLabel *makeLabel(const LabelDesign &design, QWidget *parent);

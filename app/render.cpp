@@ -1,5 +1,6 @@
 #include "app/render.h"
 
+#include "app/accessibility.h"
 #include "app/answerbox.h"
 #include "app/designlabel.h"
 
@@ -74,6 +75,8 @@ void render(WindowModel &model, const Controls &controls)
     renderScores(model, controls);
     // Enabled before the focus moves: a disabled button cannot take it.
     controls.cmdNext->setEnabled(model.cmdNextEnabled);
+    // Before the focus moves, so that the reader hears the new question and verdict.
+    speakQuestion(controls);
     moveFocus(model, controls);
 }
 

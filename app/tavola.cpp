@@ -1,5 +1,6 @@
 #include "app/tavola.h"
 
+#include "app/accessibility.h"
 #include "app/answerbox.h"
 #include "app/artwork.h"
 #include "app/calculator.h"
@@ -51,6 +52,7 @@ Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource>
     , m_resizeSettle(this)
 {
     initAssets();
+    installSpokenLabels();
     setObjectName(QStringLiteral("Tavola"));
     prepareResizeSettle();
     // The icon belongs to the window object, not to a load: no run-time step changes it.
@@ -199,6 +201,7 @@ void Tavola::loadWindow()
     auto *client = new ClientArea;
     setCentralWidget(client);
     m_controls = buildDesign(client);
+    describeControls(this, m_controls);
     auto *bar = new QMenuBar;
     const MenuCommands commands = buildMenus(bar);
     // The bar being replaced may be the one whose command is running: Qt deletes it later.
