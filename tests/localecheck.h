@@ -18,7 +18,10 @@ inline QString localeProblem()
     if (!active || !QByteArray(active).startsWith(requested.left(5)))
         return QStringLiteral("locale %1 is not installed or not in force (active: %2)")
             .arg(QString::fromLatin1(requested), QString::fromLatin1(active ? active : "none"));
-    if (requested.startsWith("it_IT") && std::localeconv()->decimal_point != QByteArray(","))
-        return QStringLiteral("the Italian locale does not use the comma");
+    // Locales of both separators, or the runs would not differ where it matters.
+    const QByteArray separator = requested.startsWith("en_") ? "." : ",";
+    if (std::localeconv()->decimal_point != separator)
+        return QStringLiteral("locale %1 does not use '%2' as decimal separator")
+            .arg(QString::fromLatin1(requested), QString::fromLatin1(separator));
     return {};
 }
