@@ -30,8 +30,14 @@ install_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
     fonts-liberation2 fonts-dejavu-core)
 
+# Configures and builds one tree: build_tree FOLDER [cmake options...]
+build_tree() {
+    local folder=$1
+    shift
+    cmake -S "$TAVOLA_ROOT" -B "$folder" -G Ninja -DTAVOLA_WERROR=ON "$@"
+    cmake --build "$folder" --parallel
+}
+
 build_project() {
-    cmake -S "$TAVOLA_ROOT" -B "$TAVOLA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTAVOLA_WERROR=ON "$@"
-    cmake --build "$TAVOLA_BUILD" --parallel
+    build_tree "$TAVOLA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 }
