@@ -1,0 +1,60 @@
+// Renders the SVG icon as one square PNG for the hicolor theme's fixed sizes, so the raster
+// icons are made at build time from our own drawing and never committed.
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QSvgRenderer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int fail(const char *message, const char *detail)
+{
+    std::fprintf(stderr, "tavola_iconraster: %s: %s\n", message, detail);
+    return EXIT_FAILURE;
+}
+
+// A drawing that rendered to nothing (a renamed element, a broken gradient) would still
+// give a valid PNG; an all-transparent icon is refused rather than installed.
+bool anyVisiblePixel(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 4)
+        return fail("usage", "tavola_iconraster DRAWING.svg SIZE OUTPUT.png");
+    bool isNumber = false;
+    const int size = QString::fromLocal8Bit(argv[2]).toInt(&isNumber);
+    if (!isNumber || size < 1 || size > 1024)
+        return fail("size out of range 1..1024", argv[2]);
+
+    QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
+    if (!renderer.isValid())
+        return fail("not a drawing", argv[1]);
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+
+    if (!anyVisiblePixel(image))
+        return fail("the drawing renders empty", argv[1]);
+    if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG"))
+        return fail("cannot write", argv[3]);
+    return EXIT_SUCCESS;
+}
