@@ -480,6 +480,7 @@ private slots:
     void invariantsHoldUnderRandomEvents();
     void composedTextNeverPadsTheBox_data();
     void composedTextNeverPadsTheBox();
+    void anAccessKeyPressedJustBeforeEnterPosesOneProblem();
 };
 
 void RandomEventsTest::initTestCase()
@@ -574,6 +575,27 @@ void RandomEventsTest::composedTextNeverPadsTheBox()
     QTest::sendKeyEvent(QTest::Click, window, Qt::Key_8, QStringLiteral("8"), Qt::NoModifier);
 
     QCOMPARE(box->text(), inTheBox);
+}
+
+// Found while timing the storm: Alt+N clicks "Nuovo calcolo" a moment later, as a visible
+// press; Enter in that moment poses the next problem and disables the button, and the
+// press still ended in a click that posed one more.
+void RandomEventsTest::anAccessKeyPressedJustBeforeEnterPosesOneProblem()
+{
+    const PlayedWindow game = startGame();
+    QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+    game.answer(QStringLiteral("12"));
+    QWindow *window = game.window->windowHandle();
+
+    QTest::sendKeyEvent(QTest::Click, window, Qt::Key_N, QStringLiteral("n"), Qt::AltModifier);
+    QVERIFY(game.next()->isDown());
+    QTest::sendKeyEvent(QTest::Click, window, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+    // Qt's visible press lasts 100 ms.
+    QTest::qWait(300);
+
+    QCOMPARE(game.draws(), 4);
+    QCOMPARE(game.caption("Label5"), QStringLiteral("Cateto AC"));
+    QCOMPARE(game.window->focusWidget(), game.answerBox());
 }
 
 QTEST_MAIN(RandomEventsTest)
