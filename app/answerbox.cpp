@@ -3,6 +3,7 @@
 #include "engine/judging.h"
 
 #include <QAbstractButton>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -76,6 +77,19 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// Text an input method is still composing never shows in the box, only what it commits. Qt
+// keeps the composed text's place when the validator refuses a commit, so a click could
+// then put the cursor past the end of the text, and the next digit would pad the box with
+// blanks that the validator never sees.
+void AnswerBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    QInputMethodEvent committed;
+    committed.setCommitString(
+        event->commitString(), event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&committed);
+    event->setAccepted(committed.isAccepted());
 }
 
 bool AnswerBox::defaultButtonTakesEnter() const

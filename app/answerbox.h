@@ -28,6 +28,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
     bool defaultButtonTakesEnter() const;

@@ -228,7 +228,12 @@ void Tavola::applyWindowDesign()
 
 void Tavola::connectHandlers()
 {
-    connect(m_controls.cmdNext, &QToolButton::clicked, this, &Tavola::cmdNext_Click);
+    // An access key's visible press ends in a click even if the button was disabled
+    // meanwhile (Enter posed the problem): a disabled button poses nothing.
+    connect(m_controls.cmdNext, &QToolButton::clicked, this, [this] {
+        if (m_controls.cmdNext->isEnabled())
+            cmdNext_Click();
+    });
     connect(m_controls.cmdExit, &QToolButton::clicked, this, &Tavola::cmdExit_Click);
     connect(m_controls.Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
     m_controls.txtAnswer->setKeyPressHandler([this](int code) { return txtAnswer_KeyPress(code); });
