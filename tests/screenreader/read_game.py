@@ -125,6 +125,13 @@ def verdict(frame):
     return None
 
 
+def focused_button(frame):
+    for name, shown, role, node in heard(frame):
+        if name == "Nuovo calcolo" and node.getState().contains(pyatspi.STATE_FOCUSED):
+            return node
+    return None
+
+
 def scores(frame):
     found = {}
     for name, shown, role, node in heard(frame):
@@ -167,6 +174,10 @@ def play_one(frame, counts):
     type_text(box, typed)
     said = wait_for("the verdict", lambda: verdict(frame), 10)
     print("verdict heard:", said)
+    # Where the focus goes after Enter, a reader says the verdict again, unasked.
+    focused = wait_for("the focus on the button", lambda: focused_button(frame), 10)
+    if not focused.description.startswith(said):
+        fail("the focused %r is described as %r" % (focused.name, focused.description))
     if whole:
         if said != RIGHT:
             fail("typed the right %s and heard %r" % (typed, said))
