@@ -1,12 +1,9 @@
 #include "app/accessibility.h"
 
-#include "app/answerbox.h"
-#include "app/controls.h"
 #include "app/designlabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QToolButton>
 
 namespace tavola {
 
@@ -24,15 +21,9 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const auto *label = static_cast<const DesignLabel *>(widget());
-        switch (kind) {
-        case QAccessible::Name:
-            return label->spokenText();
-        case QAccessible::Description:
-            return label->accessibleDescription();
-        default:
-            return QAccessibleWidget::text(kind);
-        }
+        if (kind == QAccessible::Name)
+            return static_cast<const DesignLabel *>(widget())->spokenText();
+        return QAccessibleWidget::text(kind);
     }
 };
 
@@ -45,57 +36,12 @@ QAccessibleInterface *spokenLabelFactory(const QString &className, QObject *obje
     return nullptr;
 }
 
-struct LabelSpeech {
-    const char *name;
-    const char *form; // nullptr: the caption as it stands
-    const char *description;
-};
-
-const LabelSpeech labelSpeech[] = {
-    {"lblcat1", "Cateto AB: %1 cm", "Lunghezza data del cateto AB"},
-    {"Lblcat2", "Cateto AC: %1 cm", "Lunghezza data del cateto AC"},
-    {"lblipoeu", "Ipotenusa BC: %1 cm", "Lunghezza data dell'ipotenusa BC"},
-    {"Lblalt", "Altezza AH: %1 cm", "Lunghezza data dell'altezza AH"},
-    {"Lblpro1", "Proiezione BH: %1 cm", "Lunghezza data della proiezione BH"},
-    {"Lblpro2", "Proiezione HC: %1 cm", "Lunghezza data della proiezione HC"},
-    // Drawn behind the figure, where nobody sees them.
-    {"Label2_0", "", ""},
-    {"Label2_1", "", ""},
-    {"Label2_2", "", ""},
-    {"Label5", nullptr, "La lunghezza da trovare"},
-    {"Label4", "uguale", ""},
-    {"lblMessage", nullptr, "Il giudizio sulla tua risposta"},
-    {"lblTime", "Ore %1", "L'orologio"},
-    {"lblScore", "Risposte esatte: %1", "Il tuo punteggio"},
-    {"lblScore1", "Risposte errate: %1", ""},
-    {"lblScore2", "Risposte totali: %1", ""},
-};
-
-struct ControlSpeech {
-    const char *name;
-    const char *accessibleName;
-    const char *description;
-};
-
-const ControlSpeech controlSpeech[] = {
-    {"Text1", "Unità di misura", "Centimetri"},
-    {"cmdExit", "Esci", "Chiede se vuoi davvero lasciare il gioco"},
-    {"Image1", "Cronometro", "Disegno di un cronometro, sopra l'orologio"},
-    {"Image4", "Triangolo rettangolo ABC",
-        "Retto in A, con l'altezza AH sull'ipotenusa BC e le proiezioni BH e HC dei cateti"},
-    {"Picture3", "Studioso che disegna una figura", "Disegno decorativo"},
-    {"StatusBar1", "Barra di stato", "Vuota"},
-};
-
-const QString answerDescription =
-    QStringLiteral("Scrivi il risultato in centimetri, con la virgola per i decimali, e premi "
-                   "Invio");
-const QString nextDescription = QStringLiteral("Propone il prossimo problema");
-
-template<typename Widget>
-Widget *named(QWidget *window, const char *name)
+QString withVerdict(const QString &verdict, const QString &description)
 {
-    return window->findChild<Widget *>(QLatin1String(name));
+    if (verdict.isEmpty())
+        return description;
+    const bool closed = verdict.endsWith(u'.') || verdict.endsWith(u'!');
+    return verdict + (closed ? QStringLiteral(" ") : QStringLiteral(". ")) + description;
 }
 
 // Setting an unchanged name or description would still tell every reader it changed.
@@ -103,16 +49,8 @@ void setSpoken(QWidget *widget, const QString &name, const QString &description)
 {
     if (widget->accessibleName() != name)
         widget->setAccessibleName(name);
-    if (widget->accessibleDescription() != description)
+    if (!description.isNull() && widget->accessibleDescription() != description)
         widget->setAccessibleDescription(description);
-}
-
-QString withVerdict(const QString &verdict, const QString &description)
-{
-    if (verdict.isEmpty())
-        return description;
-    const bool closed = verdict.endsWith(u'.') || verdict.endsWith(u'!');
-    return verdict + (closed ? QStringLiteral(" ") : QStringLiteral(". ")) + description;
 }
 
 } // namespace
@@ -126,31 +64,15 @@ void installSpokenLabels()
     Q_UNUSED(installed);
 }
 
-void describeControls(QWidget *window, const Controls &controls)
+void speakQuestion(const WindowModel &model, QWidget *txtAnswer, QWidget *cmdNext)
 {
-    window->setAccessibleDescription(QStringLiteral(
-        "Esercizi sul triangolo rettangolo: il teorema di Pitagora e i teoremi di Euclide"));
-    for (const LabelSpeech &speech : labelSpeech) {
-        auto *label = named<DesignLabel>(window, speech.name);
-        if (speech.form)
-            label->setSpokenForm(QString::fromUtf8(speech.form));
-        label->setAccessibleDescription(QString::fromUtf8(speech.description));
-    }
-    for (const ControlSpeech &speech : controlSpeech) {
-        setSpoken(named<QWidget>(window, speech.name), QString::fromUtf8(speech.accessibleName),
-            QString::fromUtf8(speech.description));
-    }
-    speakQuestion(controls);
-}
-
-void speakQuestion(const Controls &controls)
-{
-    const QString question = controls.Label5->text();
-    setSpoken(controls.txtAnswer,
+    const QString question = QString::fromStdString(model.Label5.caption);
+    setSpoken(txtAnswer,
         question.isEmpty() ? QStringLiteral("Risposta") : question + QStringLiteral(" uguale"),
-        answerDescription);
-    setSpoken(controls.cmdNext, QStringLiteral("Nuovo calcolo"),
-        withVerdict(controls.lblMessage->text().trimmed(), nextDescription));
+        QString());
+    setSpoken(cmdNext, QStringLiteral("Nuovo calcolo"),
+        withVerdict(QString::fromStdString(model.lblMessage.caption).trimmed(),
+            QStringLiteral("Propone il prossimo problema")));
 }
 
 } // namespace tavola

@@ -1,12 +1,18 @@
 #include "app/calculator.h"
 
-#include "app/desktopentry.h"
+#include "app/desktop.h"
 #include "app/messageboxes.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QSet>
 #include <QStandardPaths>
+#include <QStringList>
+
+#include <algorithm>
+
+// GIO names a struct member after one of Qt's keywords.
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gdesktopappinfo.h>
+#pragma pop_macro("signals")
 
 namespace tavola {
 
@@ -16,103 +22,110 @@ const QStringList wellKnownCalculators = {QStringLiteral("gnome-calculator"),
     QStringLiteral("kcalc"), QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"),
     QStringLiteral("galculator"), QStringLiteral("xcalc")};
 
-QString installedPath(const QString &program)
-{
-    return QStandardPaths::findExecutable(program);
-}
-
-std::optional<LaunchCommand> calculatorOf(const QString &entryPath)
-{
-    const std::optional<DesktopEntry> entry = readDesktopEntry(entryPath);
-    if (!entry || entry->hidden || entry->type != QLatin1String("Application")
-        || !entry->categories.contains(QLatin1String("Calculator")))
-        return std::nullopt;
-    if (!entry->tryExec.isEmpty() && installedPath(entry->tryExec).isEmpty())
-        return std::nullopt;
-    const std::optional<LaunchCommand> command = commandOfExec(entry->exec);
-    if (!command || installedPath(command->program).isEmpty())
-        return std::nullopt;
-    return command;
-}
-
 QStringList applicationFolders()
 {
     return QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
 }
 
-// Folders come in order of precedence, and an entry hides those of the same id (its path
-// below the folder) in later folders, as desktops do: the user's copy of an entry wins.
-std::vector<LaunchCommand> calculatorsOfDesktopEntries()
+bool isCalculator(GDesktopAppInfo *entry)
 {
-    std::vector<LaunchCommand> found;
-    QSet<QString> seenIds;
-    for (const QString &folder : applicationFolders()) {
-        QStringList paths;
-        QDirIterator entries(folder, {QStringLiteral("*.desktop")}, QDir::Files,
-            QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
-        while (entries.hasNext())
-            paths << entries.next();
-        paths.sort();
-        for (const QString &path : std::as_const(paths)) {
-            const QString id =
-                QDir(folder).relativeFilePath(path).replace(QLatin1Char('/'), QLatin1Char('-'));
-            if (seenIds.contains(id))
-                continue;
-            seenIds.insert(id);
-            if (std::optional<LaunchCommand> command = calculatorOf(path))
-                found.push_back(std::move(*command));
-        }
-    }
-    return found;
+    const char *categories = g_desktop_app_info_get_categories(entry);
+    return categories
+        && QString::fromUtf8(categories)
+               .split(QLatin1Char(';'))
+               .contains(QLatin1String("Calculator"));
 }
 
-QStringList whatWasLookedFor()
+// GIO already lets an entry of the user's hide one of the same id in the system's folders,
+// and drops hidden entries and those whose program is missing; it keeps no order.
+std::vector<Calculator> desktopCalculators()
 {
-#if defined(Q_OS_WIN)
-    return {QStringLiteral("il programma calc.exe")};
-#elif defined(Q_OS_MACOS)
-    return {QStringLiteral("l'applicazione Calculator")};
-#else
-    return {QStringLiteral("le applicazioni della categoria Calculator in %1")
-                .arg(applicationFolders().join(QStringLiteral(", "))),
-        QStringLiteral("i programmi %1").arg(wellKnownCalculators.join(QStringLiteral(", ")))};
-#endif
+    const QStringList folders = applicationFolders();
+    auto precedence = [&](const Calculator &calculator, GDesktopAppInfo *entry) {
+        const QString path = QString::fromUtf8(g_desktop_app_info_get_filename(entry));
+        const auto folder = std::find_if(folders.begin(), folders.end(),
+            [&](const QString &f) { return path.startsWith(f + QLatin1Char('/')); });
+        return std::pair(folder - folders.begin(), calculator.id());
+    };
+    std::vector<std::pair<std::pair<qsizetype, QString>, Calculator>> found;
+    GList *all = g_app_info_get_all();
+    for (GList *item = all; item; item = item->next) {
+        auto *application = static_cast<GAppInfo *>(item->data);
+        const char *id = g_app_info_get_id(application);
+        Calculator calculator(application, QString::fromUtf8(id ? id : ""));
+        if (G_IS_DESKTOP_APP_INFO(application) && isCalculator(G_DESKTOP_APP_INFO(application)))
+            found.emplace_back(precedence(calculator, G_DESKTOP_APP_INFO(application)), calculator);
+    }
+    g_list_free(all);
+    std::sort(
+        found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<Calculator> calculators;
+    for (auto &[key, calculator] : found)
+        calculators.push_back(std::move(calculator));
+    return calculators;
+}
+
+std::optional<Calculator> programOnPath(const QString &program)
+{
+    const QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty())
+        return std::nullopt;
+    char *quoted = g_shell_quote(path.toUtf8().constData());
+    GAppInfo *application = g_app_info_create_from_commandline(
+        quoted, program.toUtf8().constData(), G_APP_INFO_CREATE_NONE, nullptr);
+    g_free(quoted);
+    if (!application)
+        return std::nullopt;
+    return Calculator(application, path);
 }
 
 } // namespace
 
-std::vector<LaunchCommand> installedCalculators()
+Calculator::Calculator(GAppInfo *application, const QString &id)
+    : m_application(application, g_object_unref)
+    , m_id(id)
 {
-#if defined(Q_OS_WIN)
-    return {{QStringLiteral("calc.exe"), {}}};
-#elif defined(Q_OS_MACOS)
-    return {{QStringLiteral("open"), {QStringLiteral("-a"), QStringLiteral("Calculator")}}};
-#else
-    std::vector<LaunchCommand> found = calculatorsOfDesktopEntries();
+}
+
+bool Calculator::launch(QString &error) const
+{
+    GError *failure = nullptr;
+    if (g_app_info_launch(m_application.get(), nullptr, nullptr, &failure))
+        return true;
+    error = QString::fromUtf8(failure->message);
+    g_error_free(failure);
+    return false;
+}
+
+std::vector<Calculator> installedCalculators()
+{
+    std::vector<Calculator> found = desktopCalculators();
     for (const QString &program : wellKnownCalculators) {
-        if (const QString path = installedPath(program); !path.isEmpty())
-            found.push_back({path, {}});
+        if (std::optional<Calculator> calculator = programOnPath(program))
+            found.push_back(std::move(*calculator));
     }
     return found;
-#endif
 }
 
 void startCalculator(Desktop &desktop)
 {
     QStringList refused;
-    for (const LaunchCommand &command : installedCalculators()) {
-        if (desktop.startDetached(command))
+    for (const Calculator &calculator : installedCalculators()) {
+        QString error;
+        if (desktop.start(calculator, error))
             return;
-        refused << command.program;
+        refused << QStringLiteral("%1 (%2)").arg(calculator.id(), error);
     }
     QStringList message{QStringLiteral("Non riesco ad aprire una calcolatrice.")};
     if (!refused.isEmpty())
         message
             << QStringLiteral("Non si sono avviati: %1.").arg(refused.join(QStringLiteral(", ")));
-    message << QString() << QStringLiteral("Ho cercato:");
-    for (const QString &place : whatWasLookedFor())
-        message << QStringLiteral("• ") + place;
-    message << QString() << QStringLiteral("Chiedi all'insegnante di installarne una.");
+    message
+        << QString() << QStringLiteral("Ho cercato:")
+        << QStringLiteral("• le applicazioni della categoria Calculator in %1")
+               .arg(applicationFolders().join(QStringLiteral(", ")))
+        << QStringLiteral("• i programmi %1").arg(wellKnownCalculators.join(QStringLiteral(", ")))
+        << QString() << QStringLiteral("Chiedi all'insegnante di installarne una.");
     throw WindowError(message.join(QLatin1Char('\n')).toStdString());
 }
 

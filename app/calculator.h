@@ -1,15 +1,36 @@
 #pragma once
 
-#include "app/desktop.h"
+#include <QString>
 
+#include <memory>
 #include <vector>
+
+typedef struct _GAppInfo GAppInfo;
 
 namespace tavola {
 
-// The desktop's own calculators, best first, only those installed. On Linux: every desktop
-// entry of the category Calculator in the user's and the system's applications folders,
-// then the well-known calculator programs found on the PATH.
-std::vector<LaunchCommand> installedCalculators();
+class Desktop;
+
+// A calculator the desktop offers: a desktop entry of the category Calculator, or a
+// well-known calculator program on the PATH.
+class Calculator
+{
+public:
+    // Takes over the reference. The id: the desktop entry's, or the program's path.
+    Calculator(GAppInfo *application, const QString &id);
+
+    QString id() const { return m_id; }
+    bool launch(QString &error) const;
+
+private:
+    std::shared_ptr<GAppInfo> m_application;
+    QString m_id;
+};
+
+// The desktop's calculators, best first, only those installed: the entries of the user's
+// applications folder, then the system's, each folder in the order of its ids; then the
+// well-known programs.
+std::vector<Calculator> installedCalculators();
 
 // Starts the first calculator that will start, and leaves it alone. Throws a WindowError
 // naming what was looked for when none would.

@@ -1,6 +1,25 @@
 #include "app/clientarea.h"
 
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
 namespace tavola {
+
+namespace {
+
+QList<Scaled *> scaledChildren(const QObject *parent, const QWidget *except)
+{
+    QList<Scaled *> found;
+    for (QObject *child : parent->children()) {
+        if (auto *scaled = dynamic_cast<Scaled *>(child); scaled && child != except)
+            found << scaled;
+    }
+    return found;
+}
+
+} // namespace
 
 ClientArea::ClientArea(QWidget *parent)
     : QWidget(parent)
@@ -8,23 +27,47 @@ ClientArea::ClientArea(QWidget *parent)
     setObjectName(QStringLiteral("client"));
 }
 
-void ClientArea::dockToBottom(QWidget *bar, int height)
+void ClientArea::dockToBottom(QWidget *bar)
 {
     m_docked = bar;
-    m_dockedHeight = height;
-    placeDocked();
+    fitDesign();
 }
 
 void ClientArea::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    placeDocked();
+    fitDesign();
 }
 
-void ClientArea::placeDocked()
+void ClientArea::fitDesign()
 {
-    if (m_docked)
-        m_docked->setGeometry(0, height() - m_dockedHeight, width(), m_dockedHeight);
+    if (!m_docked)
+        return;
+    const QList<Scaled *> controls = scaledChildren(this, m_docked);
+    const qreal barHeight = dynamic_cast<Scaled *>(m_docked)->designedRect().height();
+    // One pixel to spare, so that rounding to whole pixels never pushes a control under
+    // the bar.
+    qreal right = 1, bottom = barHeight + 1;
+    for (const Scaled *control : controls) {
+        right = std::max(right, control->designedRect().right() + 1);
+        bottom = std::max(bottom, control->designedRect().bottom() + barHeight + 1);
+    }
+    m_scale = std::min({1.0, width() / right, height() / bottom});
+    for (Scaled *control : controls)
+        control->setScale(m_scale);
+    dynamic_cast<Scaled *>(m_docked)->setScale(m_scale);
+    const int docked = int(std::lround(barHeight * m_scale));
+    m_docked->setGeometry(0, height() - docked, width(), docked);
+}
+
+void drawFocusCue(QPainter &painter, const QRect &rect, const QColor &color)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(color, 1, Qt::DotLine));
+    painter.drawRect(rect.adjusted(3, 3, -4, -4));
+    painter.restore();
 }
 
 } // namespace tavola

@@ -2,10 +2,25 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace tavola {
 
-// The window's client area: the design's origin, and the bottom edge that one control
-// stays docked to whatever size the window takes.
+// A control that the client area places at the design's scale.
+class Scaled
+{
+public:
+    virtual ~Scaled() = default;
+
+    // Where the design puts it, in pixels at full scale.
+    virtual QRectF designedRect() const = 0;
+    virtual void setScale(qreal scale) = 0;
+};
+
+// The window's client area: the design's origin, and one bar docked to the bottom edge.
+// Where the area above the bar holds the whole design, it shows at one pixel to 15 twips;
+// where it does not, the whole design shrinks alike, places, sizes, fonts and pictures, so
+// that every control stays in view and above the bar.
 class ClientArea : public QWidget
 {
     Q_OBJECT
@@ -13,16 +28,21 @@ class ClientArea : public QWidget
 public:
     explicit ClientArea(QWidget *parent = nullptr);
 
-    void dockToBottom(QWidget *bar, int height);
+    void dockToBottom(QWidget *bar);
+    qreal scale() const { return m_scale; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void placeDocked();
+    void fitDesign();
 
     QWidget *m_docked = nullptr;
-    int m_dockedHeight = 0;
+    qreal m_scale = 1.0;
 };
+
+// A dotted frame just inside a control's edge, in a colour of the control's own design, so
+// that the pupil sees where the keyboard is without the control changing its colours.
+void drawFocusCue(QPainter &painter, const QRect &rect, const QColor &color);
 
 } // namespace tavola

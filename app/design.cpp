@@ -1,246 +1,175 @@
 #include "app/design.h"
 
-#include "app/answerbox.h"
-#include "app/artwork.h"
 #include "app/clientarea.h"
 #include "app/designlabel.h"
-#include "app/figure.h"
-#include "app/picture.h"
+#include "app/drawing.h"
+#include "app/entrybox.h"
+#include "app/facebutton.h"
+#include "app/fonts.h"
 #include "app/pointers.h"
-#include "app/twips.h"
 
 #include <QTimer>
-#include <QToolButton>
 
 namespace tavola {
 
 namespace {
 
-constexpr QRgb windowText = 0xFF00FF;
-constexpr QRgb answerText = 0x0000FF;
-constexpr QRgb answerBackground = 0xC0FFC0;
+// The member a row fills, and the objectName of its control: spelt once.
+#define CONTROL(member) .slot = &Controls::member, .name = #member
 
 constexpr FontDesign captionFont{Face::MsSansSerif, 18, false};
-constexpr FontDesign scoreFont{Face::TimesNewRoman, 36};
+constexpr FontDesign countFont{Face::TimesNewRoman, 36};
 constexpr FontDesign entryFont{Face::Arial, 36};
 constexpr FontDesign buttonFont{Face::MsSansSerif, 8.25};
+constexpr QRgb entryText = 0x0000FF;
+constexpr QRgb entryBackground = 0xC0FFC0;
 
-const LabelDesign questionLabels[] = {
-    {.name = "Label5", .place = {4440, 120, 120, 435}, .color = 0x000000, .fitsCaption = true},
-    {.name = "Label4",
-        .place = {7320, -120, 615, 975},
-        .caption = "=",
-        .font = {Face::Arial, 48},
-        .alignment = Qt::AlignHCenter},
-    {.name = "lblMessage",
-        .place = {360, 720, 6615, 615},
-        .font = {Face::MsSansSerif, 24, true, true},
-        .color = 0xFF00FF,
-        .alignment = Qt::AlignHCenter},
-    {.name = "lblTime",
-        .place = {8520, 1560, 1170, 300},
-        .font = {Face::MsSansSerif, 12},
-        .fitsCaption = true,
-        .hover = "Clicca sotto di me per attivare il Timer"},
+// Back to front: later rows lie in front. The figure stacks the units Label2(0) and
+// Label2(2), the panel, Label2(1), the picture, the values and the strokes; the windowed
+// controls lie above everything, in their tab order.
+const Row design[] = {
+    {CONTROL(Label2_0), .place = {6840, 1320, 615, 615}, .caption = "cm", .spoken = ""},
+    {CONTROL(Label2_2), .place = {6480, 1200, 615, 615}, .caption = "cm", .spoken = ""},
+    // The window's own colour, border and fill: it hides what lies behind it unseen.
+    {CONTROL(Shape5), .place = {1680, 1320, 6615, 4815}, .color = windowBackground,
+        .shape = ShapeKind::Filled},
+    {CONTROL(Label2_1), .place = {4440, 4080, 615, 615}, .caption = "cm", .spoken = ""},
+    {CONTROL(Image4), .place = {1680, 2040, 7230, 3885}, .spoken = "Triangolo rettangolo ABC",
+        .description = "Retto in A, con l'altezza AH sull'ipotenusa BC e le proiezioni BH e HC "
+                       "dei cateti",
+        .picture = ":/assets/triangle.svg", .drawingSize = {482, 259}},
+    {CONTROL(lblipoeu), .place = {3300, 5880, 120, 435}, .fitsCaption = true,
+        .spoken = "Ipotenusa BC: %1 cm", .description = "Lunghezza data dell'ipotenusa BC"},
+    {CONTROL(Lblcat2), .place = {5040, 2880, 120, 435}, .fitsCaption = true,
+        .spoken = "Cateto AC: %1 cm", .description = "Lunghezza data del cateto AC"},
+    {CONTROL(lblcat1), .place = {1800, 3360, 120, 435}, .fitsCaption = true,
+        .spoken = "Cateto AB: %1 cm", .description = "Lunghezza data del cateto AB"},
+    {CONTROL(Lblalt), .place = {3600, 3480, 120, 435}, .fitsCaption = true,
+        .spoken = "Altezza AH: %1 cm", .description = "Lunghezza data dell'altezza AH"},
+    {CONTROL(Lblpro2), .place = {5040, 5400, 2055, 495}, .spoken = "Proiezione HC: %1 cm",
+        .description = "Lunghezza data della proiezione HC"},
+    {CONTROL(Lblpro1), .place = {2160, 5400, 840, 315}, .fitsCaption = true,
+        .spoken = "Proiezione BH: %1 cm", .description = "Lunghezza data della proiezione BH"},
+    {CONTROL(Shape7), .place = {3480, 5280, 5055, 15}, .color = 0xFF00FF,
+        .shape = ShapeKind::Filled}, // projection HC
+    {CONTROL(Shape8), .place = {2080, 5280, 1430, 15}, .color = 0x0000FF,
+        .shape = ShapeKind::Outline, .penWidth = 3}, // projection BH
+    {CONTROL(Line5), .place = {2065, 5290, 3450, 2665}, .color = 0xFF0000, .penWidth = 3},
+    {CONTROL(Line8), .place = {3480, 2700, 8500, 5310}, .color = 0x80FFFF, .penWidth = 3},
+    {CONTROL(Line9), .place = {8400, 5280, 8280, 5160}, .color = 0x000000},
+    {CONTROL(Line10), .place = {2160, 5280, 3480, 2760}, .color = 0x8080FF, .penWidth = 2},
+    {CONTROL(Line11), .place = {8400, 5280, 3600, 2800}, .color = 0x00FFFF, .penWidth = 2},
+    {CONTROL(Line12), .place = {3500, 2760, 8400, 5280}, .color = 0x00C0C0},
+    {CONTROL(Shape6), .place = {3480, 2760, 25, 2535}, .color = 0x00FF00,
+        .shape = ShapeKind::Filled}, // the height AH
+
+    {CONTROL(Label5), .place = {4440, 120, 120, 435}, .color = 0x000000, .fitsCaption = true,
+        .description = "La lunghezza da trovare"},
+    {CONTROL(Label4), .place = {7320, -120, 615, 975}, .caption = "=", .font = {Face::Arial, 48},
+        .alignment = Qt::AlignHCenter, .spoken = "uguale"},
+    {CONTROL(lblMessage), .place = {360, 720, 6615, 615},
+        .font = {Face::MsSansSerif, 24, true, true}, .color = 0xFF00FF,
+        .alignment = Qt::AlignHCenter, .description = "Il giudizio sulla tua risposta",
+        .squarePointer = true},
+    {CONTROL(Image1), .place = {8760, 1080, 480, 480},
+        .hover = "Clicca sotto di me per impostare il Timer", .spoken = "Cronometro",
+        .description = "Disegno di un cronometro, sopra l'orologio",
+        .picture = ":/assets/stopwatch.svg", .drawingSize = {32, 32}},
+    {CONTROL(lblTime), .place = {8520, 1560, 1170, 300}, .font = {Face::MsSansSerif, 12},
+        .fitsCaption = true, .hover = "Clicca sotto di me per attivare il Timer",
+        .spoken = "Ore %1", .description = "L'orologio"},
+    {CONTROL(Label6), .place = {480, 6360, 2565, 495}, .caption = "Risposte esatte",
+        .font = captionFont, .color = 0x00C000, .alignment = Qt::AlignHCenter, .fitsCaption = true,
+        .border = true},
+    {CONTROL(lblScore), .place = {1080, 7200, 555, 885}, .caption = "0", .font = countFont,
+        .alignment = Qt::AlignHCenter, .fitsCaption = true, .border = true,
+        .hover = "Questo è il tuo punteggio. Forza con il  record", .spoken = "Risposte esatte: %1",
+        .description = "Il tuo punteggio"},
+    {CONTROL(Label1), .place = {3480, 6480, 2520, 495}, .caption = "Risposte errate",
+        .font = captionFont, .color = 0xFF0000, .fitsCaption = true, .border = true},
+    {CONTROL(lblScore1), .place = {4320, 7200, 540, 885}, .caption = "0", .font = countFont,
+        .color = 0xFF0000, .alignment = Qt::AlignHCenter, .fitsCaption = true, .border = true,
+        .spoken = "Risposte errate: %1"},
+    {CONTROL(Label3), .place = {6840, 6360, 2340, 495}, .caption = "Risposte totali",
+        .font = captionFont, .color = 0x0000FF, .fitsCaption = true, .border = true},
+    {CONTROL(lblScore2), .place = {7800, 7080, 555, 885}, .caption = "0", .font = countFont,
+        .color = 0x0000FF, .alignment = Qt::AlignHCenter, .fitsCaption = true, .border = true,
+        .spoken = "Risposte totali: %1"},
+
+    {CONTROL(cmdExit), .place = {7080, 8280, 1935, 975}, .caption = "E&xit", .font = buttonFont,
+        .background = 0x00FFFF, .hover = "Ti prego resta ancora, forse riuscirai a farmi uscire ",
+        .spoken = "Esci", .description = "Chiede se vuoi davvero lasciare il gioco",
+        .picture = ":/assets/noentry.svg", .drawingSize = {32, 32}, .takesFocus = true},
+    {CONTROL(cmdNext), .place = {600, 8160, 1815, 1095}, .caption = "&Nuovo calcolo",
+        .font = buttonFont, .background = 0x00FF00, .hover = "Go", .spoken = "Nuovo calcolo",
+        .picture = ":/assets/smile.svg", .drawingSize = {32, 32},
+        .disabledPicture = ":/assets/neutral.svg", .takesFocus = true, .squarePointer = true},
+    {CONTROL(txtAnswer), .place = {8040, 0, 3135, 1080}, .caption = "0", .font = entryFont,
+        .color = entryText, .background = entryBackground, .alignment = Qt::AlignCenter,
+        .hover = "Inserisci il risultato e  premi il tasto  Invio",
+        .description = "Scrivi il risultato in centimetri, con la virgola per i decimali, e "
+                       "premi Invio",
+        .takesFocus = true},
+    {CONTROL(Picture3), .place = {8400, 2400, 1695, 2535}, .background = windowBackground,
+        .spoken = "Studioso che disegna una figura", .description = "Disegno decorativo",
+        .picture = ":/assets/scholar.svg", .drawingSize = {93, 146}, .takesFocus = true},
+    {CONTROL(Text1), .place = {11160, 0, 1215, 1095}, .caption = "cm", .font = entryFont,
+        .color = entryText, .background = entryBackground, .spoken = "Unità di misura",
+        .description = "Centimetri", .takesFocus = true},
+    // Docked to the bottom edge across the whole width: only its height counts.
+    {CONTROL(StatusBar1), .place = {0, 0, 0, 615}, .font = {Face::MsSansSerif, 9.75},
+        .background = 0xEFEFEF, .spoken = "Barra di stato", .description = "Vuota",
+        .takesFocus = true},
 };
 
-LabelDesign scoreCaption(const char *name, TwipsRect place, const char *caption, QRgb color,
-    Qt::AlignmentFlag alignment = Qt::AlignLeft)
+#undef CONTROL
+
+template<typename Widget>
+Widget *make(const Row &row, ClientArea *client)
 {
-    return {.name = name,
-        .place = place,
-        .caption = caption,
-        .font = captionFont,
-        .color = color,
-        .alignment = alignment,
-        .fitsCaption = true,
-        .border = true};
+    return new Widget(row, client);
 }
 
-LabelDesign scoreCount(
-    const char *name, TwipsRect place, std::optional<QRgb> color, const char *hover = "")
+void addControl(const Row &row, ClientArea *client, Controls &controls)
 {
-    return {.name = name,
-        .place = place,
-        .caption = "0",
-        .font = scoreFont,
-        .color = color,
-        .alignment = Qt::AlignHCenter,
-        .fitsCaption = true,
-        .border = true,
-        .hover = hover};
-}
-
-const LabelDesign scoreLabels[] = {
-    scoreCaption("Label6", {480, 6360, 2565, 495}, "Risposte esatte", 0x00C000, Qt::AlignHCenter),
-    scoreCount("lblScore", {1080, 7200, 555, 885}, std::nullopt,
-        "Questo è il tuo punteggio. Forza con il  record"),
-    scoreCaption("Label1", {3480, 6480, 2520, 495}, "Risposte errate", 0xFF0000),
-    scoreCount("lblScore1", {4320, 7200, 540, 885}, 0xFF0000),
-    scoreCaption("Label3", {6840, 6360, 2340, 495}, "Risposte totali", 0x0000FF),
-    scoreCount("lblScore2", {7800, 7080, 555, 885}, 0x0000FF),
-};
-
-void setColors(QWidget *widget, QPalette::ColorRole textRole, QRgb text,
-    QPalette::ColorRole backgroundRole, QRgb background)
-{
-    QPalette shades = widget->palette();
-    shades.setColor(textRole, QColor::fromRgb(text));
-    shades.setColor(backgroundRole, QColor::fromRgb(background));
-    widget->setPalette(shades);
-}
-
-template<typename Box>
-Box *makeEntryBox(const char *name, const QRect &place, const char *text, QWidget *client)
-{
-    auto *box = new Box(client);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(place);
-    box->setFont(designFont(entryFont));
-    setColors(box, QPalette::Text, answerText, QPalette::Base, answerBackground);
-    box->setText(QLatin1String(text));
-    return box;
-}
-
-struct ButtonDesign {
-    const char *name;
-    TwipsRect place;
-    const char *caption;
-    QRgb background;
-    const char *picture;
-    const char *disabledPicture;
-    const char *hover;
-};
-
-QToolButton *makeButton(const ButtonDesign &design, QWidget *client)
-{
-    auto *button = new QToolButton(client);
-    button->setObjectName(QLatin1String(design.name));
-    const TwipsRect &p = design.place;
-    button->setGeometry(twips::rect(p.left, p.top, p.width, p.height));
-    button->setText(QString::fromUtf8(design.caption));
-    button->setFont(designFont(buttonFont));
-    button->setToolTip(QString::fromUtf8(design.hover));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setIconSize(QSize(32, 32));
-    button->setIcon(artworkIcon(QString::fromLatin1(design.picture), {32, 64},
-        design.disabledPicture ? QString::fromLatin1(design.disabledPicture) : QString()));
-    button->setFocusPolicy(Qt::StrongFocus);
-    setColors(button, QPalette::ButtonText, 0x000000, QPalette::Button, design.background);
-    button->setAutoFillBackground(true);
-    return button;
-}
-
-const ButtonDesign cmdNextDesign{"cmdNext", {600, 8160, 1815, 1095}, "&Nuovo calcolo", 0x00FF00,
-    ":/assets/smile.svg", ":/assets/neutral.svg", "Go"};
-const ButtonDesign cmdExitDesign{"cmdExit", {7080, 8280, 1935, 975}, "E&xit", 0x00FFFF,
-    ":/assets/noentry.svg", nullptr, "Ti prego resta ancora, forse riuscirai a farmi uscire "};
-
-void paintClientArea(ClientArea *client)
-{
-    QPalette shades = client->palette();
-    shades.setColor(QPalette::Window, QColor::fromRgb(windowBackground));
-    shades.setColor(QPalette::WindowText, QColor::fromRgb(windowText));
-    client->setPalette(shades);
-    client->setAutoFillBackground(true);
-    client->setFont(designFont(windowFont));
-    client->setCursor(pencilPointer());
-}
-
-template<typename Control>
-Control *named(QWidget *client, const char *name)
-{
-    return client->findChild<Control *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-}
-
-void buildLabels(QWidget *client, Controls &controls)
-{
-    for (const LabelDesign &design : questionLabels)
-        makeLabel(design, client);
-    for (const LabelDesign &design : scoreLabels)
-        makeLabel(design, client);
-    controls.Label5 = named<DesignLabel>(client, "Label5");
-    controls.lblMessage = named<DesignLabel>(client, "lblMessage");
-    controls.lblMessage->setCursor(squarePointer());
-    controls.lblTime = named<DesignLabel>(client, "lblTime");
-    controls.lblScore = named<DesignLabel>(client, "lblScore");
-    controls.lblScore1 = named<DesignLabel>(client, "lblScore1");
-    controls.lblScore2 = named<DesignLabel>(client, "lblScore2");
-}
-
-void buildPictures(QWidget *client, Controls &controls)
-{
-    auto *stopwatch = new Picture(QStringLiteral(":/assets/stopwatch.svg"), {32, 32},
-        twips::rect(8760, 1080, 480, 480), client);
-    stopwatch->setObjectName(QStringLiteral("Image1"));
-    stopwatch->setToolTip(QStringLiteral("Clicca sotto di me per impostare il Timer"));
-
-    controls.Picture3 = new Picture(QStringLiteral(":/assets/scholar.svg"), {93, 146},
-        twips::rect(8400, 2400, 1695, 2535), client);
-    controls.Picture3->setObjectName(QStringLiteral("Picture3"));
-    controls.Picture3->fillBackground(QColor::fromRgb(windowBackground));
-    controls.Picture3->setFocusPolicy(Qt::StrongFocus);
-}
-
-void buildEntryBoxes(QWidget *client, Controls &controls)
-{
-    controls.txtAnswer =
-        makeEntryBox<AnswerBox>("txtAnswer", twips::rect(8040, 0, 3135, 1080), "0", client);
-    controls.txtAnswer->setMaxLength(6);
-    controls.txtAnswer->setAlignment(Qt::AlignCenter);
-    controls.txtAnswer->setToolTip(
-        QStringLiteral("Inserisci il risultato e  premi il tasto  Invio"));
-    controls.Text1 =
-        makeEntryBox<QLineEdit>("Text1", twips::rect(11160, 0, 1215, 1095), "cm", client);
-}
-
-void buildBottom(ClientArea *client, Controls &controls)
-{
-    controls.cmdNext = makeButton(cmdNextDesign, client);
-    controls.cmdNext->setEnabled(false);
-    controls.cmdExit = makeButton(cmdExitDesign, client);
-    controls.txtAnswer->setDefaultButton(controls.cmdNext);
-
-    controls.StatusBar1 = new QWidget(client);
-    controls.StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    controls.StatusBar1->setFont(designFont({Face::MsSansSerif, 9.75}));
-    // The platform's button face, as picture boxes have by default.
-    controls.StatusBar1->setBackgroundRole(QPalette::Button);
-    controls.StatusBar1->setAutoFillBackground(true);
-    controls.StatusBar1->setFocusPolicy(Qt::StrongFocus);
-    client->dockToBottom(controls.StatusBar1, qRound(twips::toPixels(615)));
-    controls.cmdNext->setCursor(squarePointer());
-}
-
-void setTabOrder(const Controls &controls)
-{
-    const QWidget *chain[] = {controls.cmdExit, controls.cmdNext, controls.txtAnswer,
-        controls.Picture3, controls.Text1, controls.StatusBar1};
-    for (std::size_t i = 1; i < std::size(chain); ++i)
-        QWidget::setTabOrder(const_cast<QWidget *>(chain[i - 1]), const_cast<QWidget *>(chain[i]));
-}
-
-void startTimer(QWidget *client, Controls &controls)
-{
-    controls.Timer1 = new QTimer(client);
-    controls.Timer1->setObjectName(QStringLiteral("Timer1"));
-    controls.Timer1->setInterval(500);
-    controls.Timer1->start();
+    QWidget *widget = std::visit(
+        [&](auto slot) -> QWidget * {
+            using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(controls.*slot)>>;
+            auto *made = make<Widget>(row, client);
+            controls.*slot = made;
+            return made;
+        },
+        row.slot);
+    widget->setObjectName(QLatin1String(row.name));
+    widget->setToolTip(QString::fromUtf8(row.hover));
+    widget->setAccessibleDescription(QString::fromUtf8(row.description));
+    if (row.spoken && !std::holds_alternative<DesignLabel * Controls::*>(row.slot))
+        widget->setAccessibleName(QString::fromUtf8(row.spoken));
+    widget->setFocusPolicy(row.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    if (row.squarePointer)
+        widget->setCursor(squarePointer());
 }
 
 } // namespace
 
 Controls buildDesign(ClientArea *client)
 {
+    QPalette shades = client->palette();
+    shades.setColor(QPalette::Window, QColor::fromRgb(windowBackground));
+    shades.setColor(QPalette::WindowText, QColor::fromRgb(0xFF00FF));
+    client->setPalette(shades);
+    client->setAutoFillBackground(true);
+    client->setFont(designFont(windowFont));
+    client->setCursor(pencilPointer());
+
     Controls controls;
-    paintClientArea(client);
-    buildFigure(client, controls);
-    buildLabels(client, controls);
-    buildPictures(client, controls);
-    buildEntryBoxes(client, controls);
-    buildBottom(client, controls);
-    setTabOrder(controls);
-    startTimer(client, controls);
+    for (const Row &row : design)
+        addControl(row, client, controls);
+    client->dockToBottom(controls.StatusBar1);
+    controls.Timer1 = new QTimer(client);
+    controls.Timer1->setObjectName(QStringLiteral("Timer1"));
+    controls.Timer1->setInterval(500);
+    controls.Timer1->start();
     return controls;
 }
 

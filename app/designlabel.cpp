@@ -1,17 +1,24 @@
 #include "app/designlabel.h"
 
-#include "app/twips.h"
+#include "app/design.h"
 
 namespace tavola {
 
-DesignLabel::DesignLabel(const QRect &designed, bool fitsCaption, QWidget *parent)
+DesignLabel::DesignLabel(const Row &row, QWidget *parent)
     : QLabel(parent)
-    , m_designedSize(designed.size())
-    , m_fitsCaption(fitsCaption)
+    , m_row(row)
 {
-    setGeometry(designed);
     // A label without a colour of its own shows the platform's button-text colour.
     setForegroundRole(QPalette::ButtonText);
+    setAlignment(row.alignment | Qt::AlignTop);
+    if (row.color)
+        setTextColor(QColor::fromRgb(*row.color));
+    if (row.border)
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+    // Qt would indent the text of a framed label by half an x; the design has no such gap.
+    setIndent(0);
+    setText(QString::fromUtf8(row.caption));
+    setScale(1.0);
 }
 
 void DesignLabel::setCaption(const QString &caption)
@@ -19,54 +26,46 @@ void DesignLabel::setCaption(const QString &caption)
     if (caption == text())
         return;
     setText(caption);
-    if (m_fitsCaption)
-        fitToCaption();
+    place();
 }
 
 void DesignLabel::setTextColor(const QColor &color)
 {
-    if (palette().color(QPalette::ButtonText) == color)
-        return;
     QPalette shades = palette();
     shades.setColor(QPalette::ButtonText, color);
     setPalette(shades);
+}
+
+QRectF DesignLabel::designedRect() const
+{
+    return twips::exact(m_row.place);
+}
+
+void DesignLabel::setScale(qreal scale)
+{
+    m_scale = scale;
+    setFont(designFont(m_row.font, scale));
+    place();
 }
 
 QString DesignLabel::spokenText() const
 {
     if (isHidden() || text().isEmpty())
         return {};
-    if (!m_spokenForm)
+    if (!m_row.spoken)
         return text();
-    return m_spokenForm->contains(QLatin1String("%1")) ? m_spokenForm->arg(text()) : *m_spokenForm;
+    const QString form = QString::fromUtf8(m_row.spoken);
+    return form.contains(QLatin1String("%1")) ? form.arg(text()) : form;
 }
 
-// An empty self-sizing label keeps its designed width and one line's height, so it still
-// has a place to be found at.
-void DesignLabel::fitToCaption()
+// A self-sizing label keeps its designed height; empty, it keeps its designed width too,
+// so it still has a place to be found at.
+void DesignLabel::place()
 {
-    if (text().isEmpty()) {
-        resize(m_designedSize.width(), fontMetrics().height() + 2 * frameWidth());
-        return;
-    }
-    resize(sizeHint());
-}
-
-DesignLabel *makeLabel(const LabelDesign &design, QWidget *parent)
-{
-    const TwipsRect &place = design.place;
-    auto *label = new DesignLabel(
-        twips::rect(place.left, place.top, place.width, place.height), design.fitsCaption, parent);
-    label->setObjectName(QLatin1String(design.name));
-    label->setFont(designFont(design.font));
-    label->setAlignment(design.alignment | Qt::AlignTop);
-    if (design.color)
-        label->setTextColor(QColor::fromRgb(*design.color));
-    if (design.border)
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setToolTip(QString::fromUtf8(design.hover));
-    label->setCaption(QString::fromUtf8(design.caption));
-    return label;
+    QRect rect = twips::pixels(m_row.place, m_scale);
+    if (m_row.fitsCaption && !text().isEmpty())
+        rect.setWidth(sizeHint().width());
+    setGeometry(rect);
 }
 
 } // namespace tavola

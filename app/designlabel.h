@@ -1,57 +1,37 @@
 #pragma once
 
-#include "app/fonts.h"
+#include "app/clientarea.h"
 
 #include <QLabel>
 
-#include <optional>
-
 namespace tavola {
 
-struct TwipsRect {
-    int left, top, width, height;
-};
+struct Row;
 
-struct LabelDesign {
-    const char *name;
-    TwipsRect place;
-    const char *caption = "";
-    FontDesign font = windowFont;
-    // Without a colour the text takes the platform's button-text colour.
-    std::optional<QRgb> color = std::nullopt;
-    Qt::AlignmentFlag alignment = Qt::AlignLeft;
-    bool fitsCaption = false;
-    bool border = false;
-    const char *hover = "";
-};
-
-// A label of the design: transparent, text from the top, and either of fixed size or
-// sizing itself to its caption from its top-left corner.
-class DesignLabel : public QLabel
+// A label of the design: transparent, text from the top, and either of fixed size or as
+// wide as its caption from its top-left corner, at its designed height.
+class DesignLabel : public QLabel, public Scaled
 {
     Q_OBJECT
 
 public:
-    DesignLabel(const QRect &designed, bool fitsCaption, QWidget *parent);
+    DesignLabel(const Row &row, QWidget *parent);
 
     void setCaption(const QString &caption);
     void setTextColor(const QColor &color);
-    bool fitsCaption() const { return m_fitsCaption; }
 
-    // What a screen reader hears instead of the bare caption: "%1" stands for the caption,
-    // and a form without it replaces the caption. A hidden or empty label says nothing,
-    // since a hidden value label may still hold the answer.
-    void setSpokenForm(const QString &form) { m_spokenForm = form; }
+    QRectF designedRect() const override;
+    void setScale(qreal scale) override;
+
+    // What a screen reader hears instead of the bare caption. A hidden or empty label says
+    // nothing, since a hidden value label may still hold the answer.
     QString spokenText() const;
 
 private:
-    void fitToCaption();
+    void place();
 
-    QSize m_designedSize;
-    bool m_fitsCaption;
-    std::optional<QString> m_spokenForm;
+    const Row &m_row;
+    qreal m_scale = 1.0;
 };
-
-DesignLabel *makeLabel(const LabelDesign &design, QWidget *parent);
 
 } // namespace tavola

@@ -1,13 +1,14 @@
 #include "app/desktop.h"
 
+#include "app/calculator.h"
+
 #include <QApplication>
-#include <QProcess>
 
 namespace tavola {
 
-bool SystemDesktop::startDetached(const LaunchCommand &command)
+bool SystemDesktop::start(const Calculator &calculator, QString &error)
 {
-    return QProcess::startDetached(command.program, command.arguments);
+    return calculator.launch(error);
 }
 
 void SystemDesktop::beep()

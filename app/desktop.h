@@ -1,14 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace tavola {
 
-struct LaunchCommand {
-    QString program;
-    QStringList arguments;
-};
+class Calculator;
 
 // What the window asks of the desktop beyond its own widgets. Tests put a recorder in its
 // place.
@@ -17,8 +13,9 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    // Starts the program on its own, not waited for; false if it could not be started.
-    virtual bool startDetached(const LaunchCommand &command) = 0;
+    // Starts the calculator on its own, not waited for; false, with the reason, if it could
+    // not be started.
+    virtual bool start(const Calculator &calculator, QString &error) = 0;
     virtual void beep() = 0;
     // Ends the program at once: the event loop returns and no further handler runs.
     virtual void endProgram() = 0;
@@ -27,7 +24,7 @@ public:
 class SystemDesktop final : public Desktop
 {
 public:
-    bool startDetached(const LaunchCommand &command) override;
+    bool start(const Calculator &calculator, QString &error) override;
     void beep() override;
     void endProgram() override;
 };

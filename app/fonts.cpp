@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -37,8 +38,6 @@ QString installedFamily(Face face)
     return designed;
 }
 
-} // namespace
-
 void installFontSubstitutes()
 {
     // Liberation has the metrics of Arial and Times New Roman; MS Sans Serif is closest
@@ -50,7 +49,9 @@ void installFontSubstitutes()
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
 }
 
-QFont designFont(const FontDesign &design)
+} // namespace
+
+QFont designFont(const FontDesign &design, qreal scale)
 {
     static const std::array<QString, 3> families = [] {
         installFontSubstitutes();
@@ -60,7 +61,7 @@ QFont designFont(const FontDesign &design)
     QFont font(families.at(std::size_t(design.face)));
     // Sized in pixels, not points: the places are fixed in pixels at 96 dots per inch, and
     // the text must keep its designed size against them whatever DPI the screen reports.
-    font.setPixelSize(int(std::lround(design.points * 96.0 / 72.0)));
+    font.setPixelSize(std::max(1, int(std::lround(design.points * 96.0 / 72.0 * scale))));
     font.setBold(design.bold);
     font.setItalic(design.italic);
     font.setStyleHint(design.face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);

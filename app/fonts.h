@@ -18,8 +18,8 @@ struct FontDesign {
 // Every control without a font of its own takes this one.
 inline constexpr FontDesign windowFont{};
 
-// Also teaches Qt the free twins of the design's faces, for any font named the design's way.
-void installFontSubstitutes();
-QFont designFont(const FontDesign &design);
+// The design's font at a scale of the design. Also teaches Qt the free twins of the
+// design's faces, for any font named the design's way.
+QFont designFont(const FontDesign &design, qreal scale = 1.0);
 
 } // namespace tavola

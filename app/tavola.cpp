@@ -1,24 +1,22 @@
 #include "app/tavola.h"
 
 #include "app/accessibility.h"
-#include "app/answerbox.h"
 #include "app/artwork.h"
 #include "app/calculator.h"
 #include "app/clientarea.h"
-#include "app/design.h"
+#include "app/designlabel.h"
+#include "app/entrybox.h"
+#include "app/facebutton.h"
 #include "app/menus.h"
 #include "app/messageboxes.h"
-#include "app/render.h"
-#include "app/twips.h"
 
 #include "clock/timetext.h"
 #include "engine/gameerror.h"
+#include "engine/keys.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QTimer>
-#include <QToolButton>
 
 // Outside any namespace, as the resource's initialiser is; a static library's resources
 // are not registered until someone asks.
@@ -31,8 +29,40 @@ namespace tavola {
 
 namespace {
 
-const QString designedCaption =
-    QStringLiteral("Gioca  con i Trigorio e con il Teorema di Pitagora Settembre 2022");
+WindowState windowStateOf(Qt::WindowStates states)
+{
+    // A minimised window may keep its maximised flag for when it comes back.
+    if (states & Qt::WindowMinimized)
+        return WindowState::Minimised;
+    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return WindowState::Maximised;
+    return WindowState::Normal;
+}
+
+QString fromModel(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// One overload for each kind of control the game writes.
+struct Show {
+    void operator()(const LabelModel &shown, DesignLabel *label) const
+    {
+        label->setCaption(fromModel(shown.caption));
+        label->setVisible(shown.visible);
+        if (shown.color)
+            label->setTextColor(QColor(shown.color->red, shown.color->green, shown.color->blue));
+    }
+    void operator()(const BoxModel &shown, AnswerBox *box) const
+    {
+        if (shown.newText)
+            box->setText(fromModel(*shown.newText));
+    }
+    void operator()(const ButtonModel &shown, FaceButton *button) const
+    {
+        button->setEnabled(shown.enabled);
+    }
+};
 
 } // namespace
 
@@ -45,18 +75,29 @@ Tavola::Tavola()
 Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource> clock,
     std::unique_ptr<Desktop> desktop)
     : m_random(std::move(random))
-    , m_clock(std::move(clock))
+    , m_time(std::move(clock))
     , m_desktop(std::move(desktop))
-    , m_game(m_state, *m_random, *m_clock)
-    , m_clockDisplay(*m_clock)
+    , m_game(*m_random, *m_time)
+    , m_clock(*m_time)
     , m_resizeSettle(this)
 {
     initAssets();
     installSpokenLabels();
     setObjectName(QStringLiteral("Tavola"));
-    prepareResizeSettle();
+    setAccessibleDescription(QStringLiteral(
+        "Esercizi sul triangolo rettangolo: il teorema di Pitagora e i teoremi di Euclide"));
     // The icon belongs to the window object, not to a load: no run-time step changes it.
     setWindowIcon(artworkIcon(QStringLiteral(":/assets/tavola.svg"), {16, 32, 48, 64}));
+    // A window manager may pass through the normal state on its way to minimising a
+    // maximised window; the resize step waits for the state to settle, so that such a
+    // passing state never puts the title in place of the caption. A hidden window has no
+    // state the pupil sees: a new game sets its state while hidden.
+    m_resizeSettle.setSingleShot(true);
+    m_resizeSettle.setInterval(150);
+    connect(&m_resizeSettle, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            Form_Resize();
+    });
     loadWindow();
 }
 
@@ -75,9 +116,9 @@ void Tavola::showGame()
 
 void Tavola::Form_Load()
 {
-    m_game.loadWindow();
-    m_clockDisplay.loadWindow();
+    m_game.load();
     render();
+    showClock(m_clock.load(designedCaption));
 }
 
 void Tavola::Form_Activate()
@@ -85,31 +126,38 @@ void Tavola::Form_Activate()
     cmdNext_Click();
 }
 
+void Tavola::Form_Resize()
+{
+    showClock(m_clock.resize(windowStateOf(windowState())));
+}
+
 void Tavola::cmdNext_Click()
 {
     runHandler([this] { m_game.poseProblem(); });
 }
 
-int Tavola::txtAnswer_KeyPress(int keyCode)
+int Tavola::txtAnswer_KeyPress(int keyCode, const QString &boxText)
 {
     int passedOn = keyCode;
-    runHandler([&] { passedOn = m_game.answerKeyPress(keyCode); });
+    runHandler([&] { passedOn = m_game.answerKeyPress(keyCode, boxText.toStdString()); });
     return passedOn;
 }
 
 void Tavola::calc_Click()
 {
-    runHandler([this] { startCalculator(*m_desktop); });
+    try {
+        startCalculator(*m_desktop);
+    } catch (const WindowError &error) {
+        showRuntimeError(this, QString::fromStdString(error.what()));
+    }
 }
 
 void Tavola::cmdExit_Click()
 {
     if (!confirmExit(this))
         return;
-    const TimeOfDay time = m_clock->timeOfDay();
-    const CalendarDate date = m_clock->date();
-    sayGoodbye(
-        this, QString::fromStdString(plainTimeText(time)), QString::fromStdString(dateText(date)));
+    sayGoodbye(this, QString::fromStdString(timeText(m_time->timeOfDay())),
+        QString::fromStdString(dateText(m_time->date())));
     endProgram();
 }
 
@@ -124,19 +172,7 @@ void Tavola::endProgram()
 
 void Tavola::Timer1_Timer()
 {
-    WindowClockFace face = clockFace();
-    m_clockDisplay.tick(face);
-}
-
-void Tavola::Form_Resize()
-{
-    WindowClockFace face = clockFace();
-    ClockDisplay::resize(face);
-}
-
-WindowClockFace Tavola::clockFace()
-{
-    return WindowClockFace(*this, m_controls, *m_desktop);
+    showClock(m_clock.tick(windowStateOf(windowState())));
 }
 
 void Tavola::new_Click()
@@ -146,26 +182,41 @@ void Tavola::new_Click()
     // maximised state, and a window shown again before it has done so would come back at
     // normal size. A fresh native window has no such race.
     destroy();
-    unloadWindow();
+    m_controls = {};
+    delete takeCentralWidget();
     loadWindow();
     showGame();
 }
 
-// Enter clicks the focused button, else the default button cmdNext while it is enabled,
-// as in a dialog; the answer box passes Enter up here only in that case.
 void Tavola::keyPressEvent(QKeyEvent *event)
 {
-    if (!isEnterKey(*event)) {
-        QMainWindow::keyPressEvent(event);
-        return;
+    if (!isEnterKey(*event))
+        return QMainWindow::keyPressEvent(event);
+    switch (enterAction(focusedControl(), m_game.model().cmdNext.enabled)) {
+    case EnterAction::Judge:
+        txtAnswer_KeyPress(enterCode, m_controls.txtAnswer->text());
+        break;
+    case EnterAction::PoseNext:
+        cmdNext_Click();
+        break;
+    case EnterAction::Exit:
+        cmdExit_Click();
+        break;
+    case EnterAction::Nothing:
+        return QMainWindow::keyPressEvent(event);
     }
-    if (auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
-        focused && focused->isEnabled())
-        focused->click();
-    else if (m_controls.cmdNext && m_controls.cmdNext->isEnabled())
-        m_controls.cmdNext->click();
-    else
-        QMainWindow::keyPressEvent(event);
+}
+
+FocusedControl Tavola::focusedControl() const
+{
+    const QWidget *focused = focusWidget();
+    if (focused == m_controls.txtAnswer)
+        return FocusedControl::txtAnswer;
+    if (focused == m_controls.cmdNext)
+        return FocusedControl::cmdNext;
+    if (focused == m_controls.cmdExit)
+        return FocusedControl::cmdExit;
+    return FocusedControl::Other;
 }
 
 void Tavola::resizeEvent(QResizeEvent *event)
@@ -181,27 +232,12 @@ void Tavola::changeEvent(QEvent *event)
         m_resizeSettle.start();
 }
 
-// A window manager may pass through the normal state on its way to minimising a maximised
-// window; the resize step waits for the state to settle, so that such a passing state
-// never puts the title in place of the caption. A hidden window has no state the pupil
-// sees: a new game sets its state while hidden.
-void Tavola::prepareResizeSettle()
-{
-    m_resizeSettle.setObjectName(QStringLiteral("resizeSettle"));
-    m_resizeSettle.setSingleShot(true);
-    m_resizeSettle.setInterval(150);
-    connect(&m_resizeSettle, &QTimer::timeout, this, [this] {
-        if (isVisible())
-            Form_Resize();
-    });
-}
-
 void Tavola::loadWindow()
 {
     auto *client = new ClientArea;
     setCentralWidget(client);
     m_controls = buildDesign(client);
-    describeControls(this, m_controls);
+
     auto *bar = new QMenuBar;
     const MenuCommands commands = buildMenus(bar);
     // The bar being replaced may be the one whose command is running: Qt deletes it later.
@@ -209,42 +245,42 @@ void Tavola::loadWindow()
     connect(commands.newGame, &QAction::triggered, this, &Tavola::new_Click);
     connect(commands.calc, &QAction::triggered, this, &Tavola::calc_Click);
     connectHandlers();
-    applyWindowDesign();
+    resize(designedClientSize.width(), designedClientSize.height() + bar->sizeHint().height());
     Form_Load();
-}
-
-void Tavola::unloadWindow()
-{
-    m_controls = {};
-    delete takeCentralWidget();
-}
-
-void Tavola::applyWindowDesign()
-{
-    setWindowTitle(designedCaption);
-    const QSize designedClient = twips::rect(0, 0, 13095, 8310).size();
-    resize(designedClient.width(), designedClient.height() + menuBar()->sizeHint().height());
 }
 
 void Tavola::connectHandlers()
 {
-    // An access key's visible press ends in a click even if the button was disabled
-    // meanwhile (Enter posed the problem): a disabled button poses nothing.
-    connect(m_controls.cmdNext, &QToolButton::clicked, this, [this] {
-        if (m_controls.cmdNext->isEnabled())
-            cmdNext_Click();
-    });
-    connect(m_controls.cmdExit, &QToolButton::clicked, this, &Tavola::cmdExit_Click);
+    connect(m_controls.cmdNext, &FaceButton::clicked, this, &Tavola::cmdNext_Click);
+    connect(m_controls.cmdExit, &FaceButton::clicked, this, &Tavola::cmdExit_Click);
     connect(m_controls.Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer);
-    m_controls.txtAnswer->setKeyPressHandler([this](int code) { return txtAnswer_KeyPress(code); });
-    // The model keeps the box's text, however it changed (typed, pasted, dropped).
-    connect(m_controls.txtAnswer, &QLineEdit::textChanged, this,
-        [this](const QString &text) { m_game.model().txtAnswer = text.toStdString(); });
+    m_controls.txtAnswer->setKeyPressHandler(
+        [this](int code, const QString &text) { return txtAnswer_KeyPress(code, text); });
 }
 
 void Tavola::render()
 {
-    tavola::render(m_game.model(), m_controls);
+    const WindowModel &model = m_game.model();
+    forEachControl(model, m_controls, Show{});
+    // Before the focus moves, so that the reader hears the new question and verdict.
+    speakQuestion(model, m_controls.txtAnswer, m_controls.cmdNext);
+    if (model.focus == Focus::txtAnswer)
+        m_controls.txtAnswer->setFocus(Qt::OtherFocusReason);
+    else if (model.focus == Focus::cmdNext)
+        m_controls.cmdNext->setFocus(Qt::OtherFocusReason);
+}
+
+void Tavola::showClock(const ClockShows &shows)
+{
+    if (shows.lblTime)
+        m_controls.lblTime->setCaption(fromModel(*shows.lblTime));
+    if (shows.caption)
+        setWindowTitle(fromModel(*shows.caption));
+    if (shows.alarm) {
+        m_desktop->beep();
+        showAlarm(this, fromModel(*shows.alarm));
+        m_clock.alarmClosed();
+    }
 }
 
 // A runtime error abandons the rest of the handler; what was done stays and is shown,
@@ -257,8 +293,6 @@ void Tavola::runHandler(Operation &&operation)
         operation();
     } catch (const GameError &error) {
         failure = QString::fromUtf8(error.what());
-    } catch (const WindowError &error) {
-        failure = QString::fromStdString(error.what());
     } catch (const std::exception &error) {
         failure = QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(error.what()));
     }

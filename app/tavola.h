@@ -1,11 +1,23 @@
 #pragma once
 
-#include "app/clockface.h"
-#include "app/controls.h"
+// The life of one key press, from the X event to the painted verdict:
+//  1. Qt turns the X key event into a QKeyEvent for the focused widget, the AnswerBox.
+//  2. AnswerBox::keyPressEvent turns a typed key into its character code and calls
+//     txtAnswer_KeyPress(code, the box's text); Enter it passes up to the window instead.
+//  3. Tavola::keyPressEvent asks enterAction (engine/keys.h), the one rule for Enter, and
+//     runs txtAnswer_KeyPress(13, the box's text), cmdNext_Click or cmdExit_Click.
+//  4. txtAnswer_KeyPress hands both to Game::answerKeyPress (engine/), plain C++, which
+//     filters the code, judges on Enter and writes the verdict, the counts and the focus
+//     into its WindowModel; a GameError stops it where it stands.
+//  5. render() writes the WindowModel into the widgets, the only place that does; Qt paints
+//     them. A runtime error is then shown in a modal box, and the game goes on.
+
+#include "app/design.h"
 #include "app/desktop.h"
 
-#include "clock/clockdisplay.h"
+#include "clock/clock.h"
 #include "engine/game.h"
+#include "engine/keys.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -14,7 +26,7 @@
 
 namespace tavola {
 
-// The game's one window. The object lives for the whole run and owns the game state; its
+// The game's one window. The object lives for the whole run and owns the game; its
 // controls belong to one load and are rebuilt from the design by every new game.
 class Tavola : public QMainWindow
 {
@@ -30,42 +42,36 @@ public:
     // The last steps of start-up: shown maximised, then activated once.
     void showGame();
 
-    void Form_Load();
-    void Form_Activate();
-    void cmdNext_Click();
-    int txtAnswer_KeyPress(int keyCode);
-    void new_Click();
-    void calc_Click();
-    void cmdExit_Click();
-    void Timer1_Timer();
-    void Form_Resize();
-
-    // The clock's alarm is set here, if anywhere: no control of the window sets it.
-    ClockDisplay &clockDisplay() { return m_clockDisplay; }
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void cmdNext_Click();
+    int txtAnswer_KeyPress(int keyCode, const QString &boxText);
+    void new_Click();
+    void calc_Click();
+    void cmdExit_Click();
+    void Timer1_Timer();
+
     void loadWindow();
-    void unloadWindow();
-    void applyWindowDesign();
     void connectHandlers();
     void render();
+    void showClock(const ClockShows &shows);
+    FocusedControl focusedControl() const;
     void endProgram();
-    WindowClockFace clockFace();
-    void prepareResizeSettle();
     template<typename Operation>
     void runHandler(Operation &&operation);
 
     std::unique_ptr<RandomSource> m_random;
-    std::unique_ptr<TimeSource> m_clock;
+    std::unique_ptr<TimeSource> m_time;
     std::unique_ptr<Desktop> m_desktop;
-    GameState m_state;
     Game m_game;
-    ClockDisplay m_clockDisplay;
+    Clock m_clock;
     Controls m_controls;
     QTimer m_resizeSettle;
 };

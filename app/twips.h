@@ -1,35 +1,29 @@
 #pragma once
 
-#include <QLineF>
 #include <QRect>
 #include <QRectF>
 
 namespace tavola::twips {
 
-// The design measures in twips: 15 to a device-independent pixel, so Qt's scaling keeps
-// the layout right on high-density screens.
+// The design measures in twips: 15 to a device-independent pixel at full scale, so Qt's
+// own scaling keeps the layout right on high-density screens.
 inline constexpr qreal perPixel = 15.0;
 
-constexpr qreal toPixels(int twips)
-{
-    return twips / perPixel;
-}
+struct Rect {
+    int left, top, width, height;
+};
 
-inline QRectF exactRect(int left, int top, int width, int height)
+inline QRectF exact(const Rect &r, qreal scale = 1.0)
 {
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    const qreal k = scale / perPixel;
+    return {r.left * k, r.top * k, r.width * k, r.height * k};
 }
 
 // Widgets sit on whole pixels; the nearest ones keep a control within half a pixel of its
-// designed place.
-inline QRect rect(int left, int top, int width, int height)
+// place.
+inline QRect pixels(const Rect &r, qreal scale = 1.0)
 {
-    return exactRect(left, top, width, height).toRect();
-}
-
-inline QLineF line(int x1, int y1, int x2, int y2)
-{
-    return {toPixels(x1), toPixels(y1), toPixels(x2), toPixels(y2)};
+    return exact(r, scale).toRect();
 }
 
 } // namespace tavola::twips

@@ -1,18 +1,15 @@
 // The small commands beside the game, timed against baselines measured in the same run:
 //  - a clock tick, within a second and across one, against printing the time the C way;
-//  - a tick of the real window (offscreen), against setting a plain label's text;
 //  - the search for the desktop's calculator over a folder of desktop entries as large
 //    as a full desktop's, against only reading the same files.
 #include "looptiming.h"
 
 #include "app/calculator.h"
-#include "app/tavola.h"
-#include "clock/clockdisplay.h"
+#include "clock/clock.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -48,19 +45,6 @@ tavola::TimeOfDay secondOfDay(long second)
     return {int(second / 3600 % 24), int(second / 60 % 60), int(second % 60), 0};
 }
 
-class PlainFace final : public tavola::ClockFace
-{
-public:
-    std::string timeLabel() const override { return label; }
-    void setTimeLabel(const std::string &text) override { label = text; }
-    tavola::WindowState windowState() const override { return tavola::WindowState::Maximised; }
-    std::string caption() const override { return "Giocare con I Trigorio"; }
-    void setCaption(const std::string &) override { }
-    void beep() override { }
-    void showAlarm(const std::string &) override { }
-    std::string label;
-};
-
 double printTimeBaseline(long iterations)
 {
     return nanosecondsEach(iterations, [](long i) {
@@ -74,37 +58,16 @@ double printTimeBaseline(long iterations)
 void benchPlainTicks(long iterations)
 {
     SteppedClock clock;
-    tavola::ClockDisplay display(clock);
-    PlainFace face;
-    const double sameSecond = nanosecondsEach(iterations, [&](long) { display.tick(face); });
+    tavola::Clock display(clock);
+    const auto state = tavola::WindowState::Maximised;
+    const double sameSecond = nanosecondsEach(iterations, [&](long) { display.tick(state); });
     const double nextSecond = nanosecondsEach(iterations, [&](long i) {
         clock.time = secondOfDay(i);
-        display.tick(face);
+        display.tick(state);
     });
     const double baseline = printTimeBaseline(iterations);
     report("tick, same second", sameSecond, "baseline: time printed", baseline);
     report("tick, next second", nextSecond, "baseline: time printed", baseline);
-}
-
-void benchWindowTicks(long iterations)
-{
-    auto clock = std::make_unique<SteppedClock>();
-    SteppedClock *time = clock.get();
-    tavola::Tavola window(
-        std::make_unique<tavola::SplitMixRandom>(tavola::SplitMixRandom::fromEntropy()),
-        std::move(clock));
-    window.showGame();
-    const double windowTick = nanosecondsEach(iterations, [&](long i) {
-        time->time = secondOfDay(i);
-        window.Timer1_Timer();
-    });
-    QLabel label;
-    label.show();
-    const double setText = nanosecondsEach(iterations, [&](long i) {
-        label.setText(QString::number(i));
-        sink = int(label.text().size());
-    });
-    report("window tick, next second", windowTick, "baseline: QLabel::setText", setText);
 }
 
 void writeEntries(const QString &folder, int count)
@@ -161,7 +124,6 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     const long iterations = argc > 1 ? std::atol(argv[1]) : 200'000;
     benchPlainTicks(iterations * 10);
-    benchWindowTicks(iterations / 10);
     benchCalculatorSearch(400, 20);
     return 0;
 }

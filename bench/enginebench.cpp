@@ -25,20 +25,18 @@ int main(int argc, char **argv)
 {
     const long iterations = argc > 1 ? std::atol(argv[1]) : 2'000'000;
 
-    tavola::GameState state;
     tavola::SplitMixRandom random = tavola::SplitMixRandom::fromEntropy();
     tavola::SystemTimeSource clock;
-    tavola::Game game(state, random, clock);
-    game.loadWindow();
+    tavola::Game game(random, clock);
+    game.load();
 
     // A whole and a decimal answer in turn, so that both readings and both verdict texts
     // are costed; reload now and then so that the counts stay far from their limit.
     const double gameRate = ratePerSecond(iterations, [&](long i) {
         if (i % 30000 == 0)
-            game.loadWindow();
+            game.load();
         game.poseProblem();
-        game.model().txtAnswer = (i & 1) ? "10" : "1,96";
-        game.judgeAnswer();
+        game.answerKeyPress('\r', (i & 1) ? "10" : "1,96");
     });
 
     const double baselineRate = ratePerSecond(iterations, [&](long i) {

@@ -2,23 +2,17 @@
 
 #include "engine/timesource.h"
 
-#include <optional>
+#include <QLocale>
+
 #include <string>
-#include <string_view>
 
 namespace tavola {
 
-// The plain text form of a time of day, as the clock label shows it: "18:05:09".
-std::string plainTimeText(const TimeOfDay &time);
+// A time of day as the user's locale writes it at length, to the second, without the time
+// zone: "23:14:31" in Italian, "11:14:31 PM" in American English.
+std::string timeText(const TimeOfDay &time, const QLocale &locale = QLocale::system());
 
-// Hours and minutes on a 12-hour clock with the AM/PM designator: "05:34 PM".
-std::string mediumTimeText(const TimeOfDay &time);
-
-// "06/12/2026".
-std::string dateText(const CalendarDate &date);
-
-// Reads a text such as "18:05", "18:05:09" or "05:34 PM" as a time of day; any other text,
-// a title for one, is no time of day.
-std::optional<TimeOfDay> readTimeOfDay(std::string_view text);
+// A date in the locale's short form: "07/12/26" in Italian.
+std::string dateText(const CalendarDate &date, const QLocale &locale = QLocale::system());
 
 } // namespace tavola

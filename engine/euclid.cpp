@@ -1,6 +1,5 @@
 #include "engine/digitpattern.h"
-#include "engine/figure.h"
-#include "engine/posing.h"
+#include "engine/game.h"
 
 #include <array>
 #include <cmath>
@@ -9,8 +8,6 @@
 namespace tavola {
 
 namespace {
-
-using namespace figure;
 
 using EuclidLengths = std::array<double, lengthCount>;
 
@@ -32,16 +29,6 @@ constexpr std::array<QuestionKind, 6> questionKinds{{
     {{AC, HC}, false, BC, true, colors::blue, "Ipotenusa BC"},
 }};
 
-void drawEuclidProblem(GameContext &game)
-{
-    GameState &state = game.state;
-    game.random.reseed(state.questionKind);
-    state.questionKind = drawWhole(game.random, 6, 1);
-    game.random.reseed(game.clock.secondsSinceMidnight());
-    state.tripleDraw = drawWhole(game.random, 15, 1);
-    state.baseN = drawWhole(game.random, 15, 1);
-}
-
 // The 3-4-5 triangle (or 7-24-25 when tripleDraw is 1 or 2) scaled by baseN, with the
 // projections from AB² = BC·BH and the height from AH² = BH·HC.
 EuclidLengths computeEuclidLengths(GameState &state)
@@ -58,37 +45,46 @@ EuclidLengths computeEuclidLengths(GameState &state)
     return {double(ab), double(ac), double(bc), *state.heightAH, *state.projBH, *state.projHC};
 }
 
-// Every label gets its value, the asked one too, although it stays hidden.
-void writeEuclidCaptions(WindowModel &view, const EuclidLengths &lengths)
+// A length that may have decimals: "####.##", or "####" when it is whole, so that 9 never
+// shows as "9,".
+std::string lengthCaption(double length)
 {
-    for (Length length : {AH, HC, BH})
-        valueLabel(view, length).caption = lengthCaption(lengths[length]);
-    for (Length length : {AB, AC, BC})
-        valueLabel(view, length).caption = formatWithPattern(lengths[length], "####");
-}
-
-void applyQuestionKind(GameContext &game, const EuclidLengths &lengths)
-{
-    const QuestionKind &question = questionKinds.at(game.state.questionKind - 1);
-    for (Length given : question.given)
-        valueLabel(game.view, given).visible = true;
-    if (question.hidesAsked)
-        valueLabel(game.view, question.asked).visible = false;
-    if (question.hidesThirdUnit)
-        game.view.Label2[2].visible = false;
-    game.view.Label5Color = question.color;
-    game.view.Label5Caption = question.caption;
-    game.state.expectedAnswer = float(lengths[question.asked]);
+    if (length == intPart(length))
+        return formatWithPattern(length, "####");
+    return formatWithPattern(length, "####.##");
 }
 
 } // namespace
 
-void poseEuclid(GameContext &game)
+void Game::drawEuclidProblem()
 {
-    drawEuclidProblem(game);
-    const EuclidLengths lengths = computeEuclidLengths(game.state);
-    writeEuclidCaptions(game.view, lengths);
-    applyQuestionKind(game, lengths);
+    m_random.reseed(m_state.questionKind);
+    m_state.questionKind = drawWhole(6, 1);
+    m_random.reseed(m_clock.secondsSinceMidnight());
+    m_state.tripleDraw = drawWhole(15, 1);
+    m_state.baseN = drawWhole(15, 1);
+}
+
+void Game::poseEuclid()
+{
+    drawEuclidProblem();
+    const EuclidLengths lengths = computeEuclidLengths(m_state);
+    // Every label gets its value, the asked one too, although it stays hidden.
+    for (Length length : {AH, HC, BH})
+        m_model.valueLabel(length).caption = lengthCaption(lengths[length]);
+    for (Length length : {AB, AC, BC})
+        m_model.valueLabel(length).caption = formatWithPattern(lengths[length], "####");
+
+    const QuestionKind &question = questionKinds.at(m_state.questionKind - 1);
+    for (Length given : question.given)
+        m_model.valueLabel(given).visible = true;
+    if (question.hidesAsked)
+        m_model.valueLabel(question.asked).visible = false;
+    if (question.hidesThirdUnit)
+        m_model.Label2_2.visible = false;
+    m_model.Label5.color = question.color;
+    m_model.Label5.caption = question.caption;
+    m_state.expectedAnswer = float(lengths[question.asked]);
 }
 
 } // namespace tavola

@@ -1,47 +1,52 @@
 #include "engine/game.h"
 
-#include "engine/posing.h"
+#include "engine/keys.h"
 
 namespace tavola {
 
-Game::Game(GameState &state, RandomSource &random, const TimeSource &clock)
-    : m_state(state)
-    , m_random(random)
+Game::Game(RandomSource &random, const TimeSource &clock)
+    : m_random(random)
     , m_clock(clock)
 {
 }
 
-void Game::loadWindow()
+// The box's new text and the focus are requests of one operation; the next starts without.
+void Game::beginOperation()
 {
-    m_view = WindowModel{};
+    m_model.txtAnswer.newText.reset();
+    m_model.focus = Focus::Unchanged;
+}
+
+void Game::load()
+{
+    m_model = WindowModel{};
     m_state.rightCount = 0;
     m_state.wrongCount = 0;
 }
 
-void Game::poseProblem()
+int Game::answerKeyPress(int characterCode, std::string_view boxText)
 {
-    GameContext game = context();
-    tavola::poseProblem(game);
-}
-
-void Game::judgeAnswer()
-{
-    GameContext game = context();
-    tavola::judgeAnswer(game);
-}
-
-int Game::answerKeyPress(int characterCode)
-{
+    beginOperation();
     switch (filterAnswerKey(characterCode)) {
     case KeyVerdict::Discard:
         return 0;
     case KeyVerdict::Judge:
-        judgeAnswer();
+        judgeAnswer(boxText);
         break;
     case KeyVerdict::Pass:
         break;
     }
     return characterCode;
+}
+
+// r from the generator times the range, its integer part, plus the offset, each real step
+// checked, then stored as a 16-bit whole number.
+int16 Game::drawWhole(float range, float offset)
+{
+    const float r = m_random.next();
+    const float scaled = checkedReal(r * range);
+    const float shifted = checkedReal(intPart(scaled) + offset);
+    return toInt16(shifted);
 }
 
 } // namespace tavola

@@ -1,32 +1,13 @@
-#include "engine/judging.h"
-
 #include "engine/answertext.h"
 #include "engine/digitpattern.h"
+#include "engine/game.h"
 #include "engine/gameerror.h"
+
+#include <string>
 
 namespace tavola {
 
 namespace {
-
-constexpr int backspaceCode = 8;
-constexpr int enterCode = 13;
-constexpr int commaCode = 44;
-
-void handOverToNext(WindowModel &view)
-{
-    view.cmdNextEnabled = true;
-    view.focusRequest = FocusTarget::cmdNext;
-}
-
-float readTypedAnswer(WindowModel &view)
-{
-    if (view.txtAnswer.empty())
-        view.txtAnswer = "0";
-    const auto typed = parseAnswer(view.txtAnswer);
-    if (!typed)
-        throw GameError(ErrorKind::NotANumber);
-    return *typed;
-}
 
 std::string correctValueText(float expected)
 {
@@ -35,47 +16,50 @@ std::string correctValueText(float expected)
     return formatWithPattern(expected, "###.##");
 }
 
-void countRight(GameContext &game)
-{
-    game.state.rightCount = add16(game.state.rightCount, 1);
-    game.view.lblMessage = rightVerdict;
-}
-
-void countWrong(GameContext &game)
-{
-    game.state.wrongCount = add16(game.state.wrongCount, 1);
-    game.view.lblMessage = wrongVerdict + correctValueText(game.state.expectedAnswer);
-    game.view.lblScore1 = formatWithPattern(game.state.wrongCount, "###0");
-    handOverToNext(game.view);
-}
-
 } // namespace
 
-KeyVerdict filterAnswerKey(int characterCode)
+void Game::handOverToNext()
 {
-    const bool isDigit = characterCode >= '0' && characterCode <= '9';
-    if (isDigit || characterCode == commaCode || characterCode == backspaceCode)
-        return KeyVerdict::Pass;
-    if (characterCode == enterCode)
-        return KeyVerdict::Judge;
-    return KeyVerdict::Discard;
+    m_model.cmdNext.enabled = true;
+    m_model.focus = Focus::cmdNext;
 }
 
-void judgeAnswer(GameContext &game)
+void Game::countRight()
 {
-    GameState &state = game.state;
-    state.typedAnswer = readTypedAnswer(game.view);
-    if (state.typedAnswer == state.expectedAnswer)
-        countRight(game);
-    else
-        countWrong(game);
+    m_state.rightCount = add16(m_state.rightCount, 1);
+    m_model.lblMessage.caption = "Esatto. Sei in gamba!!!";
+}
 
-    game.view.lblScore = formatWithPattern(state.rightCount, "####0");
+void Game::countWrong()
+{
+    m_state.wrongCount = add16(m_state.wrongCount, 1);
+    m_model.lblMessage.caption = "Sbagliato!! " + correctValueText(m_state.expectedAnswer);
+    m_model.lblScore1.caption = formatWithPattern(m_state.wrongCount, "###0");
+    handOverToNext();
+}
+
+// An empty box counts as 0; a text that reads as no number counts nothing.
+void Game::judgeAnswer(std::string_view boxText)
+{
+    if (boxText.empty()) {
+        boxText = "0";
+        m_model.txtAnswer.newText = "0";
+    }
+    const std::optional<float> typed = parseAnswer(boxText);
+    if (!typed)
+        throw GameError(ErrorKind::NotANumber);
+    m_state.typedAnswer = *typed;
+    if (m_state.typedAnswer == m_state.expectedAnswer)
+        countRight();
+    else
+        countWrong();
+
+    m_model.lblScore.caption = formatWithPattern(m_state.rightCount, "####0");
     // cmdNext is enabled before the total is computed, so an overflow of the total
     // still leaves the pupil a way on to the next problem.
-    handOverToNext(game.view);
-    const int16 total = add16(state.rightCount, state.wrongCount);
-    game.view.lblScore2 = formatWithPattern(total, "####0");
+    handOverToNext();
+    const int16 total = add16(m_state.rightCount, m_state.wrongCount);
+    m_model.lblScore2.caption = formatWithPattern(total, "####0");
 }
 
 } // namespace tavola

@@ -1,58 +1,28 @@
-#include "engine/posing.h"
-
-#include "engine/digitpattern.h"
-#include "engine/figure.h"
+#include "engine/game.h"
 
 namespace tavola {
 
-namespace {
-
-void resetFigure(WindowModel &view)
+void Game::poseProblem()
 {
-    using namespace figure;
-    view.txtAnswer.clear();
-    view.lblMessage.clear();
-    for (LabelModel &unit : view.Label2)
-        unit.visible = true;
+    beginOperation();
+    m_model.txtAnswer.newText = "";
+    m_model.lblMessage.caption.clear();
+    for (LabelModel *unit : {&m_model.Label2_0, &m_model.Label2_1, &m_model.Label2_2})
+        unit->visible = true;
     for (Length length : {BH, HC, AB, AC, BC, AH})
-        valueLabel(view, length).visible = false;
-}
+        m_model.valueLabel(length).visible = false;
 
-void reseedBeforeKindDraw(GameContext &game)
-{
-    game.random.reseed(game.clock.secondsSinceMidnight());
-    game.random.reseed(game.state.problemKind);
-    game.random.reseed(game.state.baseN);
-}
-
-} // namespace
-
-int16 drawWhole(RandomSource &random, float range, float offset)
-{
-    const float r = random.next();
-    const float scaled = checkedReal(r * range);
-    const float shifted = checkedReal(intPart(scaled) + offset);
-    return toInt16(shifted);
-}
-
-std::string lengthCaption(double length)
-{
-    if (length == intPart(length))
-        return formatWithPattern(length, "####");
-    return formatWithPattern(length, "####.##");
-}
-
-void poseProblem(GameContext &game)
-{
-    resetFigure(game.view);
-    reseedBeforeKindDraw(game);
-    game.state.problemKind = drawWhole(game.random, 15, 1);
-    if (game.state.problemKind <= 6)
-        posePythagorean(game, game.state.problemKind);
+    m_random.reseed(m_clock.secondsSinceMidnight());
+    m_random.reseed(m_state.problemKind);
+    m_random.reseed(m_state.baseN);
+    m_state.problemKind = drawWhole(15, 1);
+    if (m_state.problemKind <= 6)
+        posePythagorean(m_state.problemKind);
     else
-        poseEuclid(game);
-    game.view.cmdNextEnabled = false;
-    game.view.focusRequest = FocusTarget::txtAnswer;
+        poseEuclid();
+
+    m_model.cmdNext.enabled = false;
+    m_model.focus = Focus::txtAnswer;
 }
 
 } // namespace tavola

@@ -1,6 +1,5 @@
 #include "engine/digitpattern.h"
-#include "engine/figure.h"
-#include "engine/posing.h"
+#include "engine/game.h"
 
 #include <array>
 #include <string_view>
@@ -8,8 +7,6 @@
 namespace tavola {
 
 namespace {
-
-using namespace figure;
 
 using Sides = std::array<int16, 3>; // AB, AC, BC
 
@@ -66,22 +63,6 @@ Sides doubledOddSides(int16 k)
     return {mul16(a, 2), mul16(2, lowHalf), mul16(2, highHalf)};
 }
 
-int16 drawBase(GameContext &game, const PythagoreanKind &kind)
-{
-    if (kind.reseed == ReseedBeforeDraw::WithBase)
-        game.random.reseed(game.state.baseN);
-    else if (kind.reseed == ReseedBeforeDraw::WithZero)
-        game.random.reseed(0);
-    const int16 drawn = drawWhole(game.random, 5, kind.drawOffset);
-    if (kind.oddBase)
-        return drawn; // a temporary: baseN keeps the previous problem's value
-    game.state.baseN = drawn;
-    // The scaled kinds draw from 1, which would give a side of length 0: it becomes 3.
-    if (kind.factor != 0 && game.state.baseN == 1)
-        game.state.baseN = 3;
-    return game.state.baseN;
-}
-
 Sides sidesOf(const PythagoreanKind &kind, int16 base)
 {
     if (kind.oddBase)
@@ -93,18 +74,29 @@ Sides sidesOf(const PythagoreanKind &kind, int16 base)
 
 } // namespace
 
-void posePythagorean(GameContext &game, int16 kindNumber)
+void Game::posePythagorean(int16 kindNumber)
 {
     const PythagoreanKind &kind = pythagoreanKinds.at(kindNumber - 1);
-    const Sides sides = sidesOf(kind, drawBase(game, kind));
+    if (kind.reseed == ReseedBeforeDraw::WithBase)
+        m_random.reseed(m_state.baseN);
+    else if (kind.reseed == ReseedBeforeDraw::WithZero)
+        m_random.reseed(0);
+    int16 base = drawWhole(5, kind.drawOffset);
+    // Kind 3 draws into a temporary: baseN keeps the previous problem's value.
+    if (!kind.oddBase) {
+        // The scaled kinds draw from 1, which would give a side of length 0: it becomes 3.
+        m_state.baseN = kind.factor != 0 && base == 1 ? 3 : base;
+        base = m_state.baseN;
+    }
+    const Sides sides = sidesOf(kind, base);
 
     for (Length side : {AB, AC, BC})
-        valueLabel(game.view, side).caption = formatWithPattern(sides[side], kind.pattern);
+        m_model.valueLabel(side).caption = formatWithPattern(sides[side], kind.pattern);
     for (Length side : {AB, AC, BC})
-        valueLabel(game.view, side).visible = side != kind.asked;
-    game.state.expectedAnswer = float(sides[kind.asked]);
-    game.view.Label5Color = colors::magenta;
-    game.view.Label5Caption = sideNames[kind.asked];
+        m_model.valueLabel(side).visible = side != kind.asked;
+    m_state.expectedAnswer = float(sides[kind.asked]);
+    m_model.Label5.color = colors::magenta;
+    m_model.Label5.caption = sideNames[kind.asked];
 }
 
 } // namespace tavola

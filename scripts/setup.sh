@@ -24,11 +24,11 @@ install_packages() {
         "${missing[@]}"
 }
 
-# What the game needs to build and to look as designed: Qt's widgets and SVG, Qt's own
-# Italian texts for standard buttons and menus, and the free fonts standing in for Arial,
-# Times New Roman and MS Sans Serif.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
-    fonts-liberation2 fonts-dejavu-core)
+# What the game needs to build and to look as designed: Qt's widgets and SVG, GIO for the
+# desktop's applications, Qt's own Italian texts for standard buttons and menus, and the
+# free fonts standing in for Arial, Times New Roman and MS Sans Serif.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libglib2.0-dev
+    qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
 
 # Configures and builds one tree: build_tree FOLDER [cmake options...]
 build_tree() {

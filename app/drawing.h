@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/clientarea.h"
+
+#include <QWidget>
+
+namespace tavola {
+
+struct Row;
+
+// One of our drawings at its natural size in the top-left corner, rendered from its SVG at
+// the screen's density, so it stays sharp at any scale. A picture box that takes the focus
+// also fills its background and shows a focus cue.
+class Picture : public QWidget, public Scaled
+{
+    Q_OBJECT
+
+public:
+    Picture(const Row &row, QWidget *parent);
+
+    QRectF designedRect() const override;
+    void setScale(qreal scale) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const Row &m_row;
+    qreal m_scale = 1.0;
+};
+
+// A drawn line or rectangle of the design, a widget of its own so that the figure's front
+// to back order is the order of the widgets; the mouse passes through to what lies below.
+class Shape : public QWidget, public Scaled
+{
+    Q_OBJECT
+
+public:
+    Shape(const Row &row, QWidget *parent);
+
+    QRectF designedRect() const override;
+    void setScale(qreal scale) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const Row &m_row;
+    qreal m_scale = 1.0;
+};
+
+} // namespace tavola

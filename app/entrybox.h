@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/clientarea.h"
+
+#include <QLineEdit>
+
+#include <functional>
+#include <optional>
+
+namespace tavola {
+
+struct Row;
+
+// A text box of the design, with a focus cue of its own.
+class EntryBox : public QLineEdit, public Scaled
+{
+    Q_OBJECT
+
+public:
+    EntryBox(const Row &row, QWidget *parent);
+
+    QRectF designedRect() const override;
+    void setScale(qreal scale) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const Row &m_row;
+};
+
+// The answer box: every typed character goes through the game's key filter before the box
+// sees it; text pasted or dropped loses its surrounding blanks and line breaks and must
+// then hold only what the filter lets through. Enter goes up to the window, which decides
+// what it does.
+class AnswerBox : public EntryBox
+{
+    Q_OBJECT
+
+public:
+    // Takes a character code and the box's text, returns the code the box receives, 0 to
+    // discard it.
+    using KeyPressHandler = std::function<int(int characterCode, const QString &text)>;
+
+    AnswerBox(const Row &row, QWidget *parent);
+
+    void setKeyPressHandler(KeyPressHandler handler) { m_keyPress = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    KeyPressHandler m_keyPress;
+};
+
+bool isEnterKey(const QKeyEvent &event);
+
+// The character code a key press types, or nothing for editing keys and shortcuts, which
+// type no character (arrows, Delete, Home, Ctrl+V). The keypad's decimal key types the
+// comma, whatever the keyboard layout puts on it.
+std::optional<int> typedCharacterCode(const QKeyEvent &event);
+
+} // namespace tavola

@@ -1,0 +1,84 @@
+#include "app/facebutton.h"
+
+#include "app/artwork.h"
+#include "app/design.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyle>
+
+namespace tavola {
+
+namespace {
+
+// Two pixels of light above and to the left, of shadow below and to the right.
+void drawBorder(QPainter &painter, const QRect &rect, bool sunken)
+{
+    const QColor light = sunken ? QColor(64, 64, 64) : Qt::white;
+    const QColor dark = sunken ? Qt::white : QColor(64, 64, 64);
+    for (int i = 0; i < 2; ++i) {
+        const QRect r = rect.adjusted(i, i, -1 - i, -1 - i);
+        painter.setPen(light);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(dark);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+}
+
+} // namespace
+
+FaceButton::FaceButton(const Row &row, QWidget *parent)
+    : QAbstractButton(parent)
+    , m_row(row)
+{
+    setText(QString::fromUtf8(row.caption));
+    setScale(1.0);
+}
+
+QRectF FaceButton::designedRect() const
+{
+    return twips::exact(m_row.place);
+}
+
+void FaceButton::setScale(qreal scale)
+{
+    m_scale = scale;
+    setFont(designFont(m_row.font, scale));
+    setGeometry(twips::pixels(m_row.place, scale));
+}
+
+bool FaceButton::event(QEvent *event)
+{
+    if (event->type() != QEvent::Shortcut)
+        return QAbstractButton::event(event);
+    click();
+    return true;
+}
+
+void FaceButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor::fromRgb(*m_row.background));
+    drawBorder(painter, rect(), isDown());
+
+    const char *picture =
+        isEnabled() || !m_row.disabledPicture ? m_row.picture : m_row.disabledPicture;
+    const QSize pictureSize = (QSizeF(m_row.drawingSize) * m_scale).toSize();
+    const int gap = qRound(4 * m_scale);
+    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
+    const QRect pictureRect(
+        QPoint((width() - pictureSize.width()) / 2, gap * 2) + shift, pictureSize);
+    painter.drawPixmap(pictureRect.topLeft(),
+        artwork(QString::fromLatin1(picture), pictureSize, devicePixelRatioF()));
+
+    const QRect textRect =
+        rect().adjusted(gap, pictureRect.bottom() + gap, -gap, -gap).translated(shift);
+    painter.setPen(isEnabled() ? Qt::black : QColor(96, 96, 96));
+    painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, text());
+    if (hasFocus())
+        drawFocusCue(painter, rect(), Qt::black);
+}
+
+} // namespace tavola

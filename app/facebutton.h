@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/clientarea.h"
+
+#include <QAbstractButton>
+
+namespace tavola {
+
+struct Row;
+
+// A button of the design: its picture above its caption on a solid face of its designed
+// colour, a plain raised border (sunken while pressed), another picture while disabled,
+// and a focus cue. Its access key clicks it at once, so no click can land after the keys
+// that follow.
+class FaceButton : public QAbstractButton, public Scaled
+{
+    Q_OBJECT
+
+public:
+    FaceButton(const Row &row, QWidget *parent);
+
+    QRectF designedRect() const override;
+    void setScale(qreal scale) override;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const Row &m_row;
+    qreal m_scale = 1.0;
+};
+
+} // namespace tavola

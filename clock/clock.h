@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine/timesource.h"
+
+#include <optional>
+#include <string>
+
+namespace tavola {
+
+enum class WindowState { Normal, Minimised, Maximised };
+
+// The caption the window takes whenever it is resized into the normal state.
+inline const std::string restoredCaption = "Giocare con I Trigorio";
+
+// What a tick or a resize asks the window to show; an empty field leaves that alone.
+struct ClockShows {
+    std::optional<std::string> lblTime;
+    std::optional<std::string> caption;
+    // The alarm: a beep, then a modal box with this prompt; the window then calls
+    // alarmClosed().
+    std::optional<std::string> alarm;
+};
+
+// The clock label and the window caption, remembering what it last showed in each. The
+// alarm time is empty at every load of the window, and nothing sets it; whether the alarm
+// has sounded is kept across loads.
+class Clock
+{
+public:
+    explicit Clock(const TimeSource &time);
+
+    ClockShows load(const std::string &designedCaption);
+    // Twice a second: the label follows the displayed second unless the window is in the
+    // normal state, where it stands still.
+    ClockShows tick(WindowState state);
+    // Every change of the window's size or state.
+    ClockShows resize(WindowState state);
+
+    void setAlarmTime(std::optional<TimeOfDay> time) { m_alarmTime = time; }
+    void alarmClosed();
+
+private:
+    bool alarmDue(const TimeOfDay &now);
+
+    const TimeSource &m_time;
+    std::string m_lblTime;
+    std::string m_caption;
+    std::optional<TimeOfDay> m_alarmTime;
+    bool m_sounded = false;
+    bool m_ringing = false;
+};
+
+} // namespace tavola

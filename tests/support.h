@@ -1,0 +1,67 @@
+#pragma once
+
+// Test doubles (a random source that plays back chosen values and records every call, a
+// clock that stands still) and the check that a test really runs under its locale.
+#include "engine/randomsource.h"
+#include "engine/timesource.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <clocale>
+#include <deque>
+#include <stdexcept>
+#include <vector>
+
+class ScriptedRandom final : public tavola::RandomSource
+{
+public:
+    // The record: `draw` for a draw, any other value for a reseed with it.
+    std::vector<double> calls;
+    std::deque<float> values;
+    bool looping = false; // every value drawn goes back to the end, for endless games
+
+    float next() override
+    {
+        if (values.empty())
+            throw std::logic_error("the script has no value left for this draw");
+        calls.push_back(draw);
+        const float r = values.front();
+        values.pop_front();
+        if (looping)
+            values.push_back(r);
+        return r;
+    }
+    void reseed(double value) override { calls.push_back(value); }
+
+    static constexpr double draw = -1; // no reseed of the game is negative
+};
+
+class FixedClock final : public tavola::TimeSource
+{
+public:
+    tavola::TimeOfDay timeOfDay() const override { return time; }
+    tavola::CalendarDate date() const override { return day; }
+
+    tavola::TimeOfDay time{23, 14, 31, 250};
+    tavola::CalendarDate day{2026, 12, 6};
+};
+
+// The r that makes a draw of `range` values from `offset` give `value`: the middle of its
+// interval.
+inline float rFor(int value, int offset, int range)
+{
+    return (float(value - offset) + 0.5f) / float(range);
+}
+
+// A run "under the Italian locale" proves nothing unless that locale is in force: CTest
+// names it in TAVOLA_TEST_LOCALE, and Qt sets it from the environment at start-up.
+inline QString localeProblem()
+{
+    const QByteArray requested = qgetenv("TAVOLA_TEST_LOCALE");
+    const char *active = std::setlocale(LC_NUMERIC, nullptr);
+    if (requested.isEmpty() || requested == "C" || QByteArray(active).startsWith(requested.left(5)))
+        return {};
+    return QStringLiteral("locale %1 is not in force (active: %2)")
+        .arg(QString::fromLatin1(requested), QString::fromLatin1(active));
+}

@@ -1,0 +1,377 @@
+// The engine as the pupil meets it: every problem it can pose shows the right two lengths,
+// hides and names the asked one and judges its exact decimal right and a hundredth off
+// wrong; the generator is stirred in the fixed order; the counts and the number rules hold
+// at their limits; an error stops an operation where it stands.
+#include "support.h"
+
+#include "engine/answertext.h"
+#include "engine/digitpattern.h"
+#include "engine/game.h"
+#include "engine/gameerror.h"
+#include "engine/keys.h"
+
+#include <QTest>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+using namespace tavola;
+
+namespace {
+
+// Hundredths as the pupil writes them: 196 -> "1,96", 180 -> "1,8", 900 -> "9".
+QString decimalText(long hundredths)
+{
+    QString text = QString::number(hundredths / 100);
+    if (const long fraction = hundredths % 100; fraction != 0)
+        text += QStringLiteral(",%1").arg(
+            fraction % 10 ? fraction : fraction / 10, fraction % 10 ? 2 : 1, 10, QLatin1Char('0'));
+    return text;
+}
+
+QString text(const std::string &caption)
+{
+    return QString::fromStdString(caption);
+}
+
+struct Problem {
+    std::vector<float> draws;
+    std::array<long, lengthCount> hundredths{}; // 0: a length the problem does not write
+    std::array<Length, 2> given;
+    Length asked;
+    QString question;
+    Rgb color;
+    bool thirdUnitShown;
+    std::vector<double> calls; // after the preliminary problem
+    int baseAfter;
+};
+
+const double secs = 23 * 3600 + 14 * 60 + 31.25, D = ScriptedRandom::draw;
+const std::vector<float> ten{rFor(1, 1, 15), rFor(3, 3, 5)}; // asks BC of (6, 8, 10)
+
+struct Table {
+    ScriptedRandom random;
+    FixedClock clock;
+    Game game{random, clock};
+
+    void pose(const std::vector<float> &draws)
+    {
+        random.values.assign(draws.begin(), draws.end());
+        game.poseProblem();
+    }
+    template<typename Operation>
+    std::optional<ErrorKind> errorOf(Operation &&operation)
+    {
+        try {
+            operation();
+        } catch (const GameError &error) {
+            return error.kind();
+        }
+        return std::nullopt;
+    }
+    std::optional<ErrorKind> enter(const char *typed)
+    {
+        return errorOf([&] { game.answerKeyPress(enterCode, typed); });
+    }
+};
+
+// The message and the counts after typing into the posed problem, which stays as it was.
+QString answer(const Game &posed, const QString &typed)
+{
+    Game trial(posed);
+    try {
+        trial.answerKeyPress(enterCode, typed.toStdString());
+    } catch (const GameError &) {
+        // Counted nothing: the counts below say so.
+    }
+    return text(trial.model().lblMessage.caption)
+        + QStringLiteral(" %1/%2").arg(trial.state().rightCount).arg(trial.state().wrongCount);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Problem)
+
+class EngineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(localeProblem().isEmpty(), qPrintable(localeProblem())); }
+
+    // From whole-number geometry: the family (2n, n² − 1, n² + 1), scaled; the 3-4-5 and
+    // 7-24-25 triangles scaled by k, with BH = AB²/BC, HC = BC − BH and, from the area,
+    // AH = AB·AC/BC, all in hundredths. Each problem follows one of kind 6 from base 5, so
+    // that every reseed with a carried-over value shows.
+    void everyProblemIsPosedAndJudgedExactly_data()
+    {
+        QTest::addColumn<Problem>("problem");
+        const QString sideName[] = {"Cateto AB", "Cateto AC", "Ipotenusa BC"};
+        for (int kind = 1; kind <= 6; ++kind) {
+            const int offset = kind <= 3 ? 3 : 1;
+            for (int drawn = offset; drawn < offset + 5; ++drawn) {
+                const long n = kind == 3 ? 2 * drawn + 1 : (kind >= 4 && drawn == 1 ? 3 : drawn);
+                const long m = kind <= 3 ? 1 : kind - 2; // kind 3: twice (a, (a²−1)/2, (a²+1)/2)
+                const Length asked = std::array{BC, AC, AC, AC, AB, BC}[kind - 1];
+                Problem p{{rFor(kind, 1, 15), rFor(drawn, offset, 5)},
+                    {2 * n * m * 100, (n * n - 1) * m * 100, (n * n + 1) * m * 100}, {}, asked,
+                    sideName[asked], colors::magenta, true, {secs, 6, 5, D, D},
+                    kind == 3 ? 5 : int(n)};
+                p.given = asked == AB ? std::array{AC, BC}
+                                      : (asked == AC ? std::array{AB, BC} : std::array{AB, AC});
+                if (kind <= 3)
+                    p.calls.insert(p.calls.end() - 1, kind == 3 ? 0 : 5);
+                QTest::addRow("kind %d, drawn %d", kind, drawn) << p;
+            }
+        }
+        const std::tuple<std::array<Length, 2>, Length, const char *, Rgb> questions[] = {
+            {{BH, HC}, AH, "Altezza AH", colors::green},
+            {{BH, AH}, HC, "Proiezione HC", colors::magenta},
+            {{HC, AH}, BH, "Proiezione BH", colors::blue},
+            {{AB, BC}, BH, "Proiezione BH", colors::blue},
+            {{AC, BC}, HC, "Proiezione HC", colors::blue},
+            {{AC, HC}, BC, "Ipotenusa BC", colors::blue}};
+        for (int q = 1; q <= 6; ++q) {
+            for (int triple : {1, 2, 3, 15}) {
+                for (long k = 1; k <= 15; ++k) {
+                    const long m = triple < 3 ? 7 : 3;
+                    const long ab = m * k, ac = (m * m - 1) / 2 * k, bc = (m * m + 1) / 2 * k;
+                    const long bh = ab * ab * 100 / bc;
+                    const auto &[given, asked, question, color] = questions[q - 1];
+                    Problem p{{rFor(7 + int(k + q) % 9, 1, 15), rFor(q, 1, 6), rFor(triple, 1, 15),
+                                  rFor(int(k), 1, 15)},
+                        {ab * 100, ac * 100, bc * 100, ab * ac * 100 / bc, bh, bc * 100 - bh},
+                        given, asked, question, color, q <= 2, {secs, 6, 5, D, 0, D, secs, D, D},
+                        int(k)};
+                    QTest::addRow("question %d, triple draw %d, k %ld", q, triple, k) << p;
+                }
+            }
+        }
+    }
+
+    void everyProblemIsPosedAndJudgedExactly()
+    {
+        QFETCH(Problem, problem);
+        Table table;
+        table.pose({(5 + 0.5f) / 15, (4 + 0.5f) / 5});
+        table.random.calls.clear();
+        table.pose(problem.draws);
+
+        const WindowModel &model = table.game.model();
+        for (Length length : {AB, AC, BC, AH, BH, HC}) {
+            const LabelModel &label = model.valueLabel(length);
+            QVERIFY(!problem.hundredths[length]
+                || text(label.caption) == decimalText(problem.hundredths[length]));
+            QCOMPARE(label.visible, length == problem.given[0] || length == problem.given[1]);
+        }
+        QCOMPARE(text(model.Label5.caption), problem.question);
+        QVERIFY(model.Label5.color == problem.color);
+        QVERIFY(model.Label2_0.visible && model.Label2_1.visible);
+        QCOMPARE(model.Label2_2.visible, problem.thirdUnitShown);
+        QCOMPARE(model.txtAnswer.newText, std::optional<std::string>(""));
+        QVERIFY(model.lblMessage.caption.empty() && !model.cmdNext.enabled);
+        QCOMPARE(model.focus, Focus::txtAnswer);
+        QCOMPARE(table.random.calls, problem.calls);
+        QCOMPARE(table.game.state().baseN, problem.baseAfter);
+
+        const long exact = problem.hundredths[problem.asked];
+        QCOMPARE(answer(table.game, decimalText(exact)), "Esatto. Sei in gamba!!! 1/0");
+        for (long off : {-1, 1})
+            QCOMPARE(answer(table.game, decimalText(exact + off)),
+                "Sbagliato!! " + decimalText(exact) + " 0/1");
+    }
+
+    // An empty box is judged as the 0 it then shows; a text that is no number counts
+    // nothing and is explained by an error.
+    void answersAreReadAsThePupilWroteThem()
+    {
+        const std::vector<float> bh196{
+            rFor(7, 1, 15), rFor(4, 1, 6), rFor(1, 1, 15), rFor(1, 1, 15)};
+        const QString right = "Esatto. Sei in gamba!!! 1/0";
+        const std::tuple<std::vector<float>, const char *, QString> rows[] = {{ten, "10,0", right},
+            {ten, "010", right}, {ten, "", "Sbagliato!! 10 0/1"}, {bh196, "1,960", right},
+            {bh196, ",96", "Sbagliato!! 1,96 0/1"}, {ten, ",", " 0/0"}, {ten, "1,2,3", " 0/0"}};
+        for (const auto &[draws, typed, verdict] : rows) {
+            Table table;
+            table.pose(draws);
+            QCOMPARE(answer(table.game, typed), verdict);
+            const bool judged = table.enter(typed) == std::nullopt;
+            QCOMPARE(judged, !verdict.endsWith("0/0"));
+            QCOMPARE(table.game.model().cmdNext.enabled, judged);
+            QCOMPARE(table.game.model().focus, judged ? Focus::cmdNext : Focus::Unchanged);
+            QCOMPARE(text(table.game.model().txtAnswer.newText.value_or("-")), *typed ? "-" : "0");
+            QCOMPARE(text(table.game.model().lblScore2.caption), judged ? "1" : "0");
+        }
+    }
+
+    // Every Enter counts, on the same problem too, up to 32767; past it the count keeps
+    // 32767 and nothing else changes; a total past it keeps what the judging did before.
+    void countsStopAtTheirLimitKeepingEarlierSteps()
+    {
+        Table table;
+        table.pose(ten);
+        for (int i = 0; i < 32767; ++i)
+            table.game.answerKeyPress(enterCode, i % 2 ? "10" : "10,0");
+        QCOMPARE(text(table.game.model().lblScore.caption), "32767");
+        QCOMPARE(table.enter("10"), ErrorKind::Overflow);
+        QCOMPARE(table.game.state().rightCount, 32767);
+        QCOMPARE(table.enter("9"), ErrorKind::Overflow);
+        const WindowModel &model = table.game.model();
+        QCOMPARE(text(model.lblMessage.caption + model.lblScore1.caption), "Sbagliato!! 101");
+        QVERIFY(model.cmdNext.enabled);
+        QCOMPARE(text(model.lblScore2.caption), "32767");
+
+        table.game.load(); // a new game: the counts and the model as designed, the draws kept
+        QVERIFY(table.game.model() == WindowModel());
+        table.random.calls.clear();
+        table.pose(ten);
+        QCOMPARE(table.random.calls, (std::vector<double>{secs, 1, 3, D, 3, D}));
+    }
+
+    // What the set-up did before a real step failed stays done; nothing after it is.
+    void anErrorWhilePosingLeavesTheResetFigure()
+    {
+        for (const auto &[r, kind] : {std::pair{std::nanf(""), ErrorKind::FloatingPoint},
+                 std::pair{1e10f, ErrorKind::Overflow}}) {
+            Table table;
+            table.pose(ten);
+            table.enter("12");
+            QCOMPARE(table.errorOf([&] { table.pose({r}); }), kind);
+            const WindowModel &model = table.game.model();
+            QVERIFY(model.lblMessage.caption.empty() && !model.lblcat1.visible);
+            QCOMPARE(model.txtAnswer.newText, std::optional<std::string>(""));
+            QVERIFY(model.cmdNext.enabled && model.focus == Focus::Unchanged);
+            QCOMPARE(table.game.state().problemKind, 1);
+        }
+    }
+
+    void keysFollowTheFilterAndEnterItsOneRule()
+    {
+        Table table;
+        table.pose(ten);
+        for (int code = 0; code < 0x3000; ++code) {
+            const bool passes = (code >= '0' && code <= '9') || code == ',' || code == 8;
+            if (code != enterCode)
+                QCOMPARE(table.game.answerKeyPress(code, "1"), passes ? code : 0);
+        }
+        QCOMPARE(table.game.state().wrongCount + table.game.state().rightCount, 0);
+        QCOMPARE(table.game.answerKeyPress(enterCode, "10"), enterCode);
+        QCOMPARE(table.game.state().rightCount, 1);
+
+        using F = FocusedControl;
+        using A = EnterAction;
+        const std::tuple<F, bool, A> rule[] = {{F::txtAnswer, false, A::Judge},
+            {F::txtAnswer, true, A::PoseNext}, {F::cmdNext, true, A::PoseNext},
+            {F::cmdExit, false, A::Exit}, {F::cmdExit, true, A::Exit},
+            {F::Other, true, A::PoseNext}, {F::Other, false, A::Nothing}};
+        for (const auto &[focused, nextEnabled, action] : rule)
+            QCOMPARE(enterAction(focused, nextEnabled), action);
+
+        const std::tuple<const char *, const char *, const char *> pasted[] = {
+            {"", "12,5\n", "12,5"}, {"3", "3 4,5 ", "34,5"}, {"19", "1\t2\r\n9", "129"},
+            {"22", "2 22", "222"}, {"", "1 2", "1 2"}, {"5", "5 \n", "5"}};
+        for (const auto &[before, after, kept] : pasted)
+            QCOMPARE(text(withInsertionTrimmed(before, after)), kept);
+    }
+
+    void wholeNumbersOverflowInsteadOfWrapping()
+    {
+        Table table;
+        for (int a : {-32768, -182, -1, 0, 1, 105, 182, 32767}) {
+            for (int b : {-32768, -1, 0, 1, 2, 105, 181, 32767}) {
+                for (const auto &[step, exact] : {std::pair{&add16, a + b},
+                         std::pair{&sub16, a - b}, std::pair{&mul16, a * b}}) {
+                    int16 result = 0;
+                    const auto error = table.errorOf([&] { result = step(int16(a), int16(b)); });
+                    QCOMPARE(error.has_value(), exact < -32768 || exact > 32767);
+                    QVERIFY(error || result == exact);
+                }
+            }
+        }
+        // Halves to even, with the range checked before rounding; 0 here stands for an error.
+        const std::pair<double, int> rounded[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.5000001, 3},
+            {32767.4, 32767}, {-32768.5, -32768}, {32767.5, 0}, {-32768.6, 0}, {1e12, 0},
+            {double(NAN), 0}};
+        for (const auto &[value, whole] : rounded) {
+            int16 result = 0;
+            QCOMPARE(table.errorOf([&] { result = toInt16(value); }).has_value(), whole == 0);
+            QCOMPARE(result, whole);
+        }
+        QCOMPARE(table.errorOf([] { checkedReal(std::sqrt(-1.0)); }), ErrorKind::FloatingPoint);
+    }
+
+    void numbersAreWrittenAndReadTheItalianWay()
+    {
+        const std::tuple<double, const char *, const char *> written[] = {{2.0, "####.##", "2,"},
+            {0.0, "####", ""}, {0.0, "###0", "0"}, {0.125, "###.##", ",13"},
+            {2.675, "###.##", "2,68"}, {1.8, "####.##", "1,8"},
+            {2.4000000000000004, "####.##", "2,4"}, {999.999, "###.##", "1000,"},
+            {123456.0, "###", "123456"}, {2.5, "####", "3"}, {32767.0, "####0", "32767"},
+            {double(345.6f), "###.##", "345,6"}, {-0.001, "###.##", ","}};
+        for (const auto &[value, pattern, shown] : written)
+            QCOMPARE(text(formatWithPattern(value, pattern)), shown);
+        QVERIFY_THROWS_EXCEPTION(GameError, formatWithPattern(NAN, "###"));
+
+        const std::pair<QString, std::optional<float>> read[] = {{"12,5", 12.5f}, {"5,", 5.0f},
+            {"23,04", 23.04f}, {"0," + QString(60, '0') + "1", 0.0f}, {"", {}}, {",", {}},
+            {"1,,", {}}, {"1.96", {}}, {"-5", {}}, {"1 5", {}}, {"1e5", {}}, {"inf", {}},
+            {QString(60, '9'), {}}};
+        for (const auto &[typed, value] : read)
+            QVERIFY2(parseAnswer(typed.toStdString()) == value, qPrintable(typed));
+    }
+
+    // The game's own generator, from a fixed seed: kinds, question kinds, triangles and bases
+    // come as often as the draws intend, and a reseed stirs the state rather than resets it.
+    void problemsComeAsOftenAsDesigned()
+    {
+        SplitMixRandom source(20261207);
+        FixedClock clock;
+        Game game(source, clock);
+        std::array<long, 16> kinds{}, questions{}, bases{}, scaledBases{};
+        long sevenTwentyFour = 0;
+        const long problems = 150000;
+        for (long i = 0; i < problems; ++i) {
+            clock.time.millisecond = int(i % 1000);
+            game.poseProblem();
+            const GameState &s = game.state();
+            ++kinds.at(s.problemKind);
+            if (s.problemKind >= 7) {
+                ++questions.at(s.questionKind);
+                ++bases.at(s.baseN);
+                sevenTwentyFour += s.tripleDraw < 3;
+            } else if (s.problemKind >= 4) {
+                ++scaledBases.at(s.baseN);
+            }
+        }
+        const auto near = [](long part, long whole, double chance, double margin) {
+            return std::abs(double(part) / double(whole) - chance) < margin;
+        };
+        const long euclid =
+            problems - kinds[1] - kinds[2] - kinds[3] - kinds[4] - kinds[5] - kinds[6];
+        for (int kind = 1; kind <= 15; ++kind)
+            QVERIFY(near(kinds[kind], problems, 1.0 / 15, 0.005));
+        for (int q = 1; q <= 6; ++q)
+            QVERIFY(near(questions[q], euclid, 1.0 / 6, 0.01));
+        for (int k = 1; k <= 15; ++k)
+            QVERIFY(near(bases[k], euclid, 1.0 / 15, 0.008));
+        QVERIFY(near(sevenTwentyFour, euclid, 2.0 / 15, 0.01));
+        QCOMPARE(scaledBases[1], 0);
+        QVERIFY(near(scaledBases[3], kinds[4] + kinds[5] + kinds[6], 0.4, 0.02));
+
+        std::vector<float> drawn[2];
+        for (int seed : {1, 2}) {
+            SplitMixRandom fresh(seed);
+            for (int i = 0; i < 8; ++i) {
+                fresh.reseed(0);
+                const float r = fresh.next();
+                QVERIFY(r >= 0 && r < 1 && r * 16777216.0f == std::floor(r * 16777216.0f));
+                drawn[seed - 1].push_back(r);
+            }
+        }
+        QVERIFY(drawn[0] != drawn[1]);
+    }
+};
+
+QTEST_GUILESS_MAIN(EngineTest)
+#include "tst_engine.moc"
