@@ -58,13 +58,15 @@ QString DesignLabel::spokenText() const
     return form.contains(QLatin1String("%1")) ? form.arg(text()) : form;
 }
 
-// A self-sizing label keeps its designed height; empty, it keeps its designed width too,
-// so it still has a place to be found at.
+// A self-sizing label is as wide as its caption and keeps its designed height, unless a
+// line of its text needs more (a comma must not lose its tail); empty, it keeps its
+// designed width too, so it still has a place to be found at.
 void DesignLabel::place()
 {
     QRect rect = twips::pixels(m_row.place, m_scale);
     if (m_row.fitsCaption && !text().isEmpty())
-        rect.setWidth(sizeHint().width());
+        rect.setSize(
+            rect.size().expandedTo(sizeHint()).boundedTo({sizeHint().width(), QWIDGETSIZE_MAX}));
     setGeometry(rect);
 }
 

@@ -11,20 +11,17 @@ namespace tavola {
 
 namespace {
 
-// Two pixels of light above and to the left, of shadow below and to the right.
+// Two pixels of light above and to the left, of shadow below and to the right; filled
+// rather than stroked, so that they fall on whole pixels at any screen density.
 void drawBorder(QPainter &painter, const QRect &rect, bool sunken)
 {
     const QColor light = sunken ? QColor(64, 64, 64) : Qt::white;
     const QColor dark = sunken ? Qt::white : QColor(64, 64, 64);
-    for (int i = 0; i < 2; ++i) {
-        const QRect r = rect.adjusted(i, i, -1 - i, -1 - i);
-        painter.setPen(light);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(dark);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-    }
+    const int w = rect.width(), h = rect.height();
+    painter.fillRect(0, 0, w, 2, light);
+    painter.fillRect(0, 0, 2, h, light);
+    painter.fillRect(0, h - 2, w, 2, dark);
+    painter.fillRect(w - 2, 0, 2, h, dark);
 }
 
 } // namespace
