@@ -1,68 +1,38 @@
-// Every text is a number or no number: parseAnswer takes exactly the texts of decimal
-// digits with at most one comma, and at least one digit, whose value lies in the float
-// range, and reads each as the float the C library's strtof gives for it with the point
-// in place of the comma.
+// parseAnswer against its rule read another way: a number is a text of digits and at most one
+// comma, with a digit somewhere; its value is what strtof, which rounds the exact decimal once,
+// reads with a point for the comma, unless that overflows to infinity.
 #include "fuzzcheck.h"
 
 #include "engine/answertext.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
-
-namespace {
-
-std::optional<float> readByTheCLibrary(std::string_view text)
-{
-    int commas = 0;
-    int digits = 0;
-    for (const char c : text) {
-        if (c == ',')
-            ++commas;
-        else if (c >= '0' && c <= '9')
-            ++digits;
-        else
-            return std::nullopt;
-    }
-    if (commas > 1 || digits == 0)
-        return std::nullopt;
-
-    std::string pointed(text);
-    for (char &c : pointed) {
-        if (c == ',')
-            c = '.';
-    }
-    char *end = nullptr;
-    // strtof rounds the exact decimal once to float; only an overflow gives infinity.
-    const float value = strtof_l(pointed.c_str(), &end, cNumericLocale());
-    require(end == pointed.c_str() + pointed.size(), "strtof reads the whole text", text);
-    if (std::isinf(value))
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const std::optional<float> read = tavola::parseAnswer(text);
-    const std::optional<float> expected = readByTheCLibrary(text);
 
-    require(read.has_value() == expected.has_value(),
-        read ? "parseAnswer takes a text that is no number"
-             : "parseAnswer refuses a number in the float range",
-        text);
-    if (!read)
+    const auto commas = std::count(text.begin(), text.end(), ',');
+    const bool number = text.find_first_not_of("0123456789,") == std::string_view::npos
+        && commas < 2 && std::size_t(commas) < text.size(); // so a digit too
+    std::string pointed(text);
+    std::replace(pointed.begin(), pointed.end(), ',', '.');
+    char *end = nullptr;
+    const float value = strtof_l(pointed.c_str(), &end, cNumericLocale());
+    if (!number || std::isinf(value)) {
+        require(!read, "no number", text);
         return 0;
-    require(std::isfinite(*read) && !std::signbit(*read), "a finite value, not negative", text);
-    char values[96];
-    std::snprintf(values, sizeof values, "parseAnswer %a (%.9g), strtof %a (%.9g)", double(*read),
-        double(*read), double(*expected), double(*expected));
-    require(std::bit_cast<std::uint32_t>(*read) == std::bit_cast<std::uint32_t>(*expected),
-        "the nearest float, as strtof reads it", text, values);
+    }
+    require(end == pointed.c_str() + pointed.size(), "strtof reads the whole text", text);
+    char values[64];
+    std::snprintf(
+        values, sizeof values, "read %a, strtof %a", double(read.value_or(NAN)), double(value));
+    require(read && std::bit_cast<std::uint32_t>(*read) == std::bit_cast<std::uint32_t>(value),
+        "the nearest float", text, values);
     return 0;
 }

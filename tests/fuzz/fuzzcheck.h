@@ -1,15 +1,12 @@
 #pragma once
 
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <string_view>
 
 #include <locale.h>
 
-// A broken property stops the run with the input shown, so that libFuzzer keeps it as a
-// crash artifact: returning quietly would let the fault pass as "no crash".
+// Aborts rather than returns, so that libFuzzer keeps the input as a crash artifact.
 inline void require(
     bool holds, const char *property, std::string_view input, std::string_view detail = {})
 {
@@ -20,8 +17,7 @@ inline void require(
     std::abort();
 }
 
-// The oracles read numbers through the C library, which must not follow the process's
-// locale: the run might be started under one with the comma as its decimal point.
+// The run may be started under a locale whose decimal point is the comma.
 inline locale_t cNumericLocale()
 {
     static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(0));
