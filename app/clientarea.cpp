@@ -1,5 +1,7 @@
 #include "app/clientarea.h"
 
+#include "app/design.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -20,6 +22,11 @@ QList<Scaled *> scaledChildren(const QObject *parent, const QWidget *except)
 }
 
 } // namespace
+
+QRectF Scaled::designedRect() const
+{
+    return twips::exact(m_row.place);
+}
 
 ClientArea::ClientArea(QWidget *parent)
     : QWidget(parent)

@@ -6,15 +6,25 @@ class QPainter;
 
 namespace tavola {
 
-// A control that the client area places at the design's scale.
+struct Row;
+
+// A control of the design, which the client area places at the design's scale.
 class Scaled
 {
 public:
+    explicit Scaled(const Row &row)
+        : m_row(row)
+    {
+    }
     virtual ~Scaled() = default;
 
     // Where the design puts it, in pixels at full scale.
-    virtual QRectF designedRect() const = 0;
+    virtual QRectF designedRect() const;
     virtual void setScale(qreal scale) = 0;
+
+protected:
+    const Row &m_row;
+    qreal m_scale = 1.0;
 };
 
 // The window's client area: the design's origin, and one bar docked to the bottom edge.

@@ -6,7 +6,7 @@ namespace tavola {
 
 DesignLabel::DesignLabel(const Row &row, QWidget *parent)
     : QLabel(parent)
-    , m_row(row)
+    , Scaled(row)
 {
     // A label without a colour of its own shows the platform's button-text colour.
     setForegroundRole(QPalette::ButtonText);
@@ -34,11 +34,6 @@ void DesignLabel::setTextColor(const QColor &color)
     QPalette shades = palette();
     shades.setColor(QPalette::ButtonText, color);
     setPalette(shades);
-}
-
-QRectF DesignLabel::designedRect() const
-{
-    return twips::exact(m_row.place);
 }
 
 void DesignLabel::setScale(qreal scale)

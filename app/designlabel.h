@@ -6,8 +6,6 @@
 
 namespace tavola {
 
-struct Row;
-
 // A label of the design: transparent, text from the top, and either of fixed size or as
 // wide as its caption from its top-left corner, at its designed height.
 class DesignLabel : public QLabel, public Scaled
@@ -20,7 +18,6 @@ public:
     void setCaption(const QString &caption);
     void setTextColor(const QColor &color);
 
-    QRectF designedRect() const override;
     void setScale(qreal scale) override;
 
     // What a screen reader hears instead of the bare caption. A hidden or empty label says
@@ -29,9 +26,6 @@ public:
 
 private:
     void place();
-
-    const Row &m_row;
-    qreal m_scale = 1.0;
 };
 
 } // namespace tavola

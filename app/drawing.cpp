@@ -11,7 +11,7 @@ namespace tavola {
 
 Picture::Picture(const Row &row, QWidget *parent)
     : QWidget(parent)
-    , m_row(row)
+    , Scaled(row)
 {
     if (row.background) {
         QPalette shades = palette();
@@ -20,11 +20,6 @@ Picture::Picture(const Row &row, QWidget *parent)
         setAutoFillBackground(true);
     }
     setScale(1.0);
-}
-
-QRectF Picture::designedRect() const
-{
-    return twips::exact(m_row.place);
 }
 
 void Picture::setScale(qreal scale)
@@ -47,7 +42,7 @@ void Picture::paintEvent(QPaintEvent *)
 
 Shape::Shape(const Row &row, QWidget *parent)
     : QWidget(parent)
-    , m_row(row)
+    , Scaled(row)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setScale(1.0);

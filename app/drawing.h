@@ -6,8 +6,6 @@
 
 namespace tavola {
 
-struct Row;
-
 // One of our drawings at its natural size in the top-left corner, rendered from its SVG at
 // the screen's density, so it stays sharp at any scale. A picture box that takes the focus
 // also fills its background and shows a focus cue.
@@ -18,15 +16,10 @@ class Picture : public QWidget, public Scaled
 public:
     Picture(const Row &row, QWidget *parent);
 
-    QRectF designedRect() const override;
     void setScale(qreal scale) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    const Row &m_row;
-    qreal m_scale = 1.0;
 };
 
 // A drawn line or rectangle of the design, a widget of its own so that the figure's front
@@ -43,10 +36,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    const Row &m_row;
-    qreal m_scale = 1.0;
 };
 
 } // namespace tavola

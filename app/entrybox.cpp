@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QValidator>
 
+#include <optional>
+
 namespace tavola {
 
 namespace {
@@ -47,11 +49,32 @@ private:
     mutable QString m_accepted;
 };
 
+// The character code a key press types, or nothing for editing keys and shortcuts, which
+// type no character (arrows, Delete, Home, Ctrl+V). The keypad's decimal key types the
+// comma, whatever the keyboard layout puts on it.
+std::optional<int> typedCharacterCode(const QKeyEvent &event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    if (event.key() == Qt::Key_Backspace)
+        return backspaceCode;
+    if (isEnterKey(event))
+        return enterCode;
+    const bool keypadDecimal = (event.modifiers() & Qt::KeypadModifier)
+        && (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma);
+    if (keypadDecimal)
+        return commaCode;
+    const QString text = event.text();
+    if (text.isEmpty() || text.front() == QChar(0x7f))
+        return std::nullopt;
+    return text.front().unicode();
+}
+
 } // namespace
 
 EntryBox::EntryBox(const Row &row, QWidget *parent)
     : QLineEdit(parent)
-    , m_row(row)
+    , Scaled(row)
 {
     QPalette shades = palette();
     shades.setColor(QPalette::Text, QColor::fromRgb(*row.color));
@@ -60,11 +83,6 @@ EntryBox::EntryBox(const Row &row, QWidget *parent)
     setAlignment(row.alignment);
     setText(QString::fromUtf8(row.caption));
     setScale(1.0);
-}
-
-QRectF EntryBox::designedRect() const
-{
-    return twips::exact(m_row.place);
 }
 
 void EntryBox::setScale(qreal scale)
@@ -93,24 +111,6 @@ AnswerBox::AnswerBox(const Row &row, QWidget *parent)
 bool isEnterKey(const QKeyEvent &event)
 {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-}
-
-std::optional<int> typedCharacterCode(const QKeyEvent &event)
-{
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
-    if (event.key() == Qt::Key_Backspace)
-        return backspaceCode;
-    if (isEnterKey(event))
-        return enterCode;
-    const bool keypadDecimal = (event.modifiers() & Qt::KeypadModifier)
-        && (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma);
-    if (keypadDecimal)
-        return commaCode;
-    const QString text = event.text();
-    if (text.isEmpty() || text.front() == QChar(0x7f))
-        return std::nullopt;
-    return text.front().unicode();
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)

@@ -5,11 +5,8 @@
 #include <QLineEdit>
 
 #include <functional>
-#include <optional>
 
 namespace tavola {
-
-struct Row;
 
 // A text box of the design, with a focus cue of its own.
 class EntryBox : public QLineEdit, public Scaled
@@ -19,14 +16,12 @@ class EntryBox : public QLineEdit, public Scaled
 public:
     EntryBox(const Row &row, QWidget *parent);
 
-    QRectF designedRect() const override;
     void setScale(qreal scale) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const Row &m_row;
 };
 
 // The answer box: every typed character goes through the game's key filter before the box
@@ -58,10 +53,5 @@ private:
 };
 
 bool isEnterKey(const QKeyEvent &event);
-
-// The character code a key press types, or nothing for editing keys and shortcuts, which
-// type no character (arrows, Delete, Home, Ctrl+V). The keypad's decimal key types the
-// comma, whatever the keyboard layout puts on it.
-std::optional<int> typedCharacterCode(const QKeyEvent &event);
 
 } // namespace tavola

@@ -28,15 +28,10 @@ void drawBorder(QPainter &painter, const QRect &rect, bool sunken)
 
 FaceButton::FaceButton(const Row &row, QWidget *parent)
     : QAbstractButton(parent)
-    , m_row(row)
+    , Scaled(row)
 {
     setText(QString::fromUtf8(row.caption));
     setScale(1.0);
-}
-
-QRectF FaceButton::designedRect() const
-{
-    return twips::exact(m_row.place);
 }
 
 void FaceButton::setScale(qreal scale)

@@ -6,8 +6,6 @@
 
 namespace tavola {
 
-struct Row;
-
 // A button of the design: its picture above its caption on a solid face of its designed
 // colour, a plain raised border (sunken while pressed), another picture while disabled,
 // and a focus cue. Its access key clicks it at once, so no click can land after the keys
@@ -19,7 +17,6 @@ class FaceButton : public QAbstractButton, public Scaled
 public:
     FaceButton(const Row &row, QWidget *parent);
 
-    QRectF designedRect() const override;
     void setScale(qreal scale) override;
 
 protected:
@@ -27,8 +24,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const Row &m_row;
-    qreal m_scale = 1.0;
 };
 
 } // namespace tavola
