@@ -426,6 +426,27 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         }
     }
 
+    // Wherever the keyboard is, the pupil sees it, and the control keeps its colours; the
+    // unit box stays editable.
+    void theFocusShowsWhereTheKeyboardIs()
+    {
+        Played game;
+        game.play({"12", "<Return>", "[Text1]", "5"});
+        QCOMPARE(game.text("Text1"), "cm5");
+        for (QWidget *control : game.controls()) {
+            if (control->focusPolicy() == Qt::NoFocus)
+                continue;
+            control->setFocus();
+            const QImage focused = control->grab().toImage();
+            control->clearFocus();
+            const QImage unfocused = control->grab().toImage();
+            QVERIFY2(focused != unfocused
+                    && mostOf(coloursOf(focused, control->rect()))
+                        == mostOf(coloursOf(unfocused, control->rect())),
+                qPrintable(control->objectName()));
+        }
+    }
+
     // "Nuovo gioco" rebuilds the window with zero counts and a new problem, its clock empty
     // and its caption as designed; the drawn kind and base carry over into the next draw.
     // Coming back to the window from another poses nothing.
