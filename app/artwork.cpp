@@ -1,5 +1,7 @@
 #include "app/artwork.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -48,6 +50,10 @@ public:
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
+        if (pixmap = prerendered(size, devicePixelRatio); !pixmap.isNull()) {
+            QPixmapCache::insert(key, pixmap);
+            return pixmap;
+        }
         if (!m_renderer)
             m_renderer.emplace(m_resource);
         pixmap = rendered(*m_renderer, size, devicePixelRatio);
@@ -56,6 +62,21 @@ public:
     }
 
 private:
+    // The build draws each picture at its own size for one and two pixels to the point.
+    QPixmap prerendered(const QSize &size, qreal devicePixelRatio) const
+    {
+        const QString name = QStringLiteral(":/prerendered/%1@%2x.png")
+                                 .arg(QFileInfo(m_resource).baseName())
+                                 .arg(devicePixelRatio);
+        if ((devicePixelRatio != 1 && devicePixelRatio != 2) || !QFile::exists(name))
+            return {};
+        QPixmap pixmap(name);
+        if (pixmap.size() != size * devicePixelRatio)
+            return {};
+        pixmap.setDevicePixelRatio(devicePixelRatio);
+        return pixmap;
+    }
+
     QString m_resource;
     std::optional<QSvgRenderer> m_renderer;
 };

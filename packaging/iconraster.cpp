@@ -1,10 +1,13 @@
-// Renders the SVG icon as one square PNG for the hicolor theme's fixed sizes, so the raster
-// icons are made at build time from our own drawing and never committed.
+// Renders one of our SVG drawings as a PNG of a given size: the icon at the hicolor theme's
+// fixed sizes, and the window's pictures at their own size for screens of one and two
+// pixels to the point. The rasters are made at build time and never committed.
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <QStringList>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -35,10 +38,13 @@ bool anyVisiblePixel(const QImage &image)
 int main(int argc, char *argv[])
 {
     if (argc != 4)
-        return fail("usage", "tavola_iconraster DRAWING.svg SIZE OUTPUT.png");
-    bool isNumber = false;
-    const int size = QString::fromLocal8Bit(argv[2]).toInt(&isNumber);
-    if (!isNumber || size < 1 || size > 1024)
+        return fail("usage", "tavola_iconraster DRAWING.svg SIZE|WIDTHxHEIGHT OUTPUT.png");
+    const QStringList sides = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
+    bool isWidth = false, isHeight = false;
+    const int width = sides.front().toInt(&isWidth);
+    const int height = sides.back().toInt(&isHeight);
+    if (sides.size() > 2 || !isWidth || !isHeight || std::min(width, height) < 1
+        || std::max(width, height) > 1024)
         return fail("size out of range 1..1024", argv[2]);
 
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
@@ -46,7 +52,7 @@ int main(int argc, char *argv[])
         return fail("not a drawing", argv[1]);
     renderer.setAspectRatioMode(Qt::KeepAspectRatio);
 
-    QImage image(size, size, QImage::Format_ARGB32);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter);
