@@ -2,6 +2,8 @@
 
 #include "app/design.h"
 
+#include <QPainter>
+
 namespace tavola {
 
 DesignLabel::DesignLabel(const Row &row, QWidget *parent)
@@ -13,10 +15,10 @@ DesignLabel::DesignLabel(const Row &row, QWidget *parent)
     setAlignment(row.alignment | Qt::AlignTop);
     if (row.color)
         setTextColor(QColor::fromRgb(*row.color));
+    // The border is painted here, not by QFrame, whose lines can fall between device pixels
+    // at fractional scales and vanish.
     if (row.border)
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-    // Qt would indent the text of a framed label by half an x; the design has no such gap.
-    setIndent(0);
+        setContentsMargins(1, 1, 1, 1);
     setText(QString::fromUtf8(row.caption));
     setScale(1.0);
 }
@@ -41,6 +43,19 @@ void DesignLabel::setScale(qreal scale)
     m_scale = scale;
     setFont(designFont(m_row.font, scale));
     place();
+}
+
+void DesignLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (contentsMargins().isNull())
+        return;
+    QPainter painter(this);
+    const QColor ink = palette().color(foregroundRole());
+    const int w = width(), h = height();
+    for (const QRect &edge :
+        {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+        painter.fillRect(edge, ink);
 }
 
 QString DesignLabel::spokenText() const

@@ -24,6 +24,9 @@ public:
     // nothing, since a hidden value label may still hold the answer.
     QString spokenText() const;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void place();
 };

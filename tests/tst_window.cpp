@@ -313,7 +313,7 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
                 QVERIFY2(label->text().isEmpty() || label->text() == "="
                         || at.height() >= label->fontMetrics().height(),
                     name);
-                QVERIFY2(!label->frameWidth() || at.height() == want.height(), name);
+                QVERIFY2(label->contentsMargins().isNull() || at.height() == want.height(), name);
             } else {
                 QVERIFY2(at.size() == want.size(), name);
             }
@@ -364,6 +364,17 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
             QCOMPARE(mostOf(colours(name)), colour);
         QVERIFY(colours("Shape7")[0xFF00FF] > 0.8 * game.child("Shape7")->width()); // the line HC
         QVERIFY(colours("Label5")[question] > 30);
+        for (auto *label : game.window.centralWidget()->findChildren<QLabel *>()) {
+            const QRect r = label->geometry(); // a bordered label shows all four sides
+            const QRgb ink = label->palette().color(label->foregroundRole()).rgb() & 0xFFFFFF;
+            for (const QRect &edge :
+                {QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height()),
+                    QRect(r.left(), r.top(), r.width(), 1),
+                    QRect(r.left(), r.bottom(), r.width(), 1)})
+                QVERIFY2(label->contentsMargins().isNull()
+                        || coloursOf(seen, edge)[ink] >= edge.width() * edge.height() / 2,
+                    qPrintable(label->objectName()));
+        }
 
         if (qEnvironmentVariable("TAVOLA_TEST_LOCALE") != "it_IT.UTF-8"
             || seen.devicePixelRatio() != 1)
