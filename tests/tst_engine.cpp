@@ -275,89 +275,57 @@ private slots:
             QCOMPARE(text(withInsertionTrimmed(before, after)), kept);
     }
 
-    void wholeNumbersOverflowInsteadOfWrapping()
+    // The limits of the number rules; the fuzz targets cover the rest of their ground.
+    void numbersKeepToTheirRules()
     {
         Table table;
-        for (int a : {-32768, -182, -1, 0, 1, 105, 182, 32767}) {
-            for (int b : {-32768, -1, 0, 1, 2, 105, 181, 32767}) {
+        for (int a : {-32768, -1, 0, 2, 181, 32767}) {
+            for (int b : {-32768, -1, 1, 182}) {
                 for (const auto &[step, exact] : {std::pair{&add16, a + b},
                          std::pair{&sub16, a - b}, std::pair{&mul16, a * b}}) {
                     int16 result = 0;
                     const auto error = table.errorOf([&] { result = step(int16(a), int16(b)); });
-                    QCOMPARE(error.has_value(), exact < -32768 || exact > 32767);
-                    QVERIFY(error || result == exact);
+                    QVERIFY(error ? exact < -32768 || exact > 32767 : result == exact);
                 }
             }
         }
-        // Halves to even, with the range checked before rounding; 0 here stands for an error.
-        const std::pair<double, int> rounded[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.5000001, 3},
-            {32767.4, 32767}, {-32768.5, -32768}, {32767.5, 0}, {-32768.6, 0}, {1e12, 0},
-            {double(NAN), 0}};
+        // Halves to even, with the range checked before rounding; 0 stands for an error.
+        const std::pair<double, int> rounded[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {32767.4, 32767},
+            {-32768.5, -32768}, {32767.5, 0}, {double(NAN), 0}};
         for (const auto &[value, whole] : rounded) {
             int16 result = 0;
             QCOMPARE(table.errorOf([&] { result = toInt16(value); }).has_value(), whole == 0);
             QCOMPARE(result, whole);
         }
-        QCOMPARE(table.errorOf([] { checkedReal(std::sqrt(-1.0)); }), ErrorKind::FloatingPoint);
-    }
-
-    void numbersAreWrittenAndReadTheItalianWay()
-    {
         const std::tuple<double, const char *, const char *> written[] = {{2.0, "####.##", "2,"},
             {0.0, "####", ""}, {0.0, "###0", "0"}, {0.125, "###.##", ",13"},
-            {2.675, "###.##", "2,68"}, {1.8, "####.##", "1,8"},
-            {2.4000000000000004, "####.##", "2,4"}, {999.999, "###.##", "1000,"},
-            {123456.0, "###", "123456"}, {2.5, "####", "3"}, {32767.0, "####0", "32767"},
-            {double(345.6f), "###.##", "345,6"}, {-0.001, "###.##", ","}};
+            {2.675, "###.##", "2,68"}, {999.999, "###.##", "1000,"}, {123456.0, "###", "123456"}};
         for (const auto &[value, pattern, shown] : written)
             QCOMPARE(text(formatWithPattern(value, pattern)), shown);
-        QVERIFY_THROWS_EXCEPTION(GameError, formatWithPattern(NAN, "###"));
-
-        const std::pair<QString, std::optional<float>> read[] = {{"12,5", 12.5f}, {"5,", 5.0f},
-            {"23,04", 23.04f}, {"0," + QString(60, '0') + "1", 0.0f}, {"", {}}, {",", {}},
-            {"1,,", {}}, {"1.96", {}}, {"-5", {}}, {"1 5", {}}, {"1e5", {}}, {"inf", {}},
-            {QString(60, '9'), {}}};
-        for (const auto &[typed, value] : read)
-            QVERIFY2(parseAnswer(typed.toStdString()) == value, qPrintable(typed));
+        QCOMPARE(table.errorOf([] { formatWithPattern(NAN, "###"); }), ErrorKind::FloatingPoint);
+        for (const char *noNumber : {"", ",", "1,,", "1.96", "-5", "1 5", "1e5"})
+            QVERIFY2(!parseAnswer(noNumber), noNumber);
+        QCOMPARE(parseAnswer("23,04"), 23.04f);
     }
 
-    // The game's own generator, from a fixed seed: kinds, question kinds, triangles and bases
-    // come as often as the draws intend, and a reseed stirs the state rather than resets it.
+    // The game's own generator, from a fixed seed: the kinds and triangles come as often as
+    // the draws intend, and a reseed stirs the state rather than resets it.
     void problemsComeAsOftenAsDesigned()
     {
         SplitMixRandom source(20261207);
         FixedClock clock;
         Game game(source, clock);
-        std::array<long, 16> kinds{}, questions{}, bases{}, scaledBases{};
-        long sevenTwentyFour = 0;
-        const long problems = 150000;
-        for (long i = 0; i < problems; ++i) {
-            clock.time.millisecond = int(i % 1000);
+        std::array<double, 16> kinds{};
+        double sevenTwentyFour = 0, problems = 150000;
+        for (int i = 0; i < problems; ++i) {
+            clock.time.millisecond = i % 1000;
             game.poseProblem();
-            const GameState &s = game.state();
-            ++kinds.at(s.problemKind);
-            if (s.problemKind >= 7) {
-                ++questions.at(s.questionKind);
-                ++bases.at(s.baseN);
-                sevenTwentyFour += s.tripleDraw < 3;
-            } else if (s.problemKind >= 4) {
-                ++scaledBases.at(s.baseN);
-            }
+            ++kinds.at(game.state().problemKind);
+            sevenTwentyFour += game.state().problemKind >= 7 && game.state().tripleDraw < 3;
         }
-        const auto near = [](long part, long whole, double chance, double margin) {
-            return std::abs(double(part) / double(whole) - chance) < margin;
-        };
-        const long euclid =
-            problems - kinds[1] - kinds[2] - kinds[3] - kinds[4] - kinds[5] - kinds[6];
         for (int kind = 1; kind <= 15; ++kind)
-            QVERIFY(near(kinds[kind], problems, 1.0 / 15, 0.005));
-        for (int q = 1; q <= 6; ++q)
-            QVERIFY(near(questions[q], euclid, 1.0 / 6, 0.01));
-        for (int k = 1; k <= 15; ++k)
-            QVERIFY(near(bases[k], euclid, 1.0 / 15, 0.008));
-        QVERIFY(near(sevenTwentyFour, euclid, 2.0 / 15, 0.01));
-        QCOMPARE(scaledBases[1], 0);
-        QVERIFY(near(scaledBases[3], kinds[4] + kinds[5] + kinds[6], 0.4, 0.02));
+            QVERIFY(std::abs(kinds[kind] / problems - 1.0 / 15) < 0.005);
+        QVERIFY(std::abs(sevenTwentyFour / problems - 0.6 * 2 / 15) < 0.005);
 
         std::vector<float> drawn[2];
         for (int seed : {1, 2}) {
