@@ -59,10 +59,13 @@ void ClientArea::fitDesign()
         right = std::max(right, control->designedRect().right() + 1);
         bottom = std::max(bottom, control->designedRect().bottom() + barHeight + 1);
     }
-    m_scale = std::min({1.0, width() / right, height() / bottom});
-    for (Scaled *control : controls)
-        control->setScale(m_scale);
-    dynamic_cast<Scaled *>(m_docked)->setScale(m_scale);
+    // Every control starts at full scale; a new scale lays out the whole design again.
+    if (const qreal scale = std::min({1.0, width() / right, height() / bottom}); scale != m_scale) {
+        m_scale = scale;
+        for (Scaled *control : controls)
+            control->setScale(m_scale);
+        dynamic_cast<Scaled *>(m_docked)->setScale(m_scale);
+    }
     const int docked = int(std::lround(barHeight * m_scale));
     m_docked->setGeometry(0, height() - docked, width(), docked);
 }
