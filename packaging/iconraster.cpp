@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the SVG icon as one square PNG for the hicolor theme's fixed sizes, so the raster
 // icons are made at build time from our own drawing and never committed.
 #include <QImage>
