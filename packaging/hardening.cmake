@@ -4,7 +4,8 @@
 # Debian builds what it ships with the flags dpkg-buildflags gives: a stack protector, checked
 # string and memory functions, and relocations made read-only and bound at start-up. The
 # package build asks for them; a developer's build stays as it is.
-option(TAVOLA_DEBIAN_HARDENING "Compile and link with Debian's hardening flags (dpkg-buildflags)" OFF)
+option(TAVOLA_DEBIAN_HARDENING
+    "Compile and link with Debian's hardening flags (dpkg-buildflags)" OFF)
 if(NOT TAVOLA_DEBIAN_HARDENING)
     return()
 endif()
