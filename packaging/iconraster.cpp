@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders one of our SVG drawings as a PNG of a given size: the icon at the hicolor theme's
 // fixed sizes, and the window's pictures at their own size for screens of one and two
 // pixels to the point. The rasters are made at build time and never committed.

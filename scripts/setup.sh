@@ -1,5 +1,8 @@
-# Sourced by scripts/play and scripts/test: installs what a fresh Debian 12 machine lacks
-# and builds the project into build/.
+# SPDX-FileCopyrightText: 2026 Tavola developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Sourced by scripts/play, scripts/test and scripts/package: installs what a fresh Debian 12
+# machine lacks and builds the project into build/.
 set -euo pipefail
 
 TAVOLA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,7 +21,7 @@ install_packages() {
             || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installo i pacchetti mancanti: ${missing[*]}"
+    echo "Installing the missing packages: ${missing[*]}"
     as_root apt-get update -q
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
         "${missing[@]}"
@@ -29,13 +32,17 @@ install_packages() {
 # free fonts standing in for Arial, Times New Roman and MS Sans Serif.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libglib2.0-dev
     qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
+# What the Debian package needs besides: dpkg-buildflags and dpkg-shlibdeps, and file, which
+# CPack runs on each installed file.
+PACKAGE_PACKAGES=(dpkg-dev file)
 
-# Configures and builds one tree: build_tree FOLDER [cmake options...]
+# Configures and builds one tree: build_tree FOLDER [cmake options...]. Chained, so that a
+# failed configuration stops it even where the caller tests its status.
 build_tree() {
     local folder=$1
     shift
-    cmake -S "$TAVOLA_ROOT" -B "$folder" -G Ninja -DTAVOLA_WERROR=ON "$@"
-    cmake --build "$folder" --parallel
+    cmake -S "$TAVOLA_ROOT" -B "$folder" -G Ninja -DTAVOLA_WERROR=ON "$@" \
+        && cmake --build "$folder" --parallel
 }
 
 build_project() {
