@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/pointers.h"
 
 #include "app/artwork.h"

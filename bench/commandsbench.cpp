@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small commands beside the game, timed against baselines measured in the same run:
 //  - a clock tick, within a second and across one, against printing the time the C way;
 //  - the search for the desktop's calculator over a folder of desktop entries as large

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Poses and judges problems in a loop with the game's own random source and clock, and
 // sets the rate against a baseline measured in the same run: showing and reading the same
 // numbers the plain C way (printf-style formatting of six lengths, strtof of one answer).

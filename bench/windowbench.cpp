@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's speed and size against a bare QMainWindow holding one label, measured in
 // the same run on the same display:
 //  - process start to the first problem posed, and to the first frame shown;

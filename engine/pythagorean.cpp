@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "engine/digitpattern.h"
 #include "engine/game.h"
 

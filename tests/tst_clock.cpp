@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock: its label follows the displayed second while the window is maximised or
 // minimised and stands still in the normal state, where the caption becomes the title; the
 // time and the date read the user's way; an alarm sounds once a day, never without a time.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine as the pupil meets it: every problem it can pose shows the right two lengths,
 // hides and names the asked one and judges its exact decimal right and a hundredth off
 // wrong; the generator is stirred in the fixed order; the counts and the number rules hold

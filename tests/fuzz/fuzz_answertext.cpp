@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // parseAnswer against its rule read another way: a number is a text of digits and at most one
 // comma, with a digit somewhere; its value is what strtof, which rounds the exact decimal once,
 // reads with a point for the comma, unless that overflows to infinity.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // formatWithPattern against its rule worked out another way: printf gives the 15 significant
 // digits, whole-number division rounds them half away from zero, and string edits keep the
 // zeros the '0' places ask for. An input is a pattern line, cut to '#', '0' and one '.', then a

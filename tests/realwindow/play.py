@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tavola developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Usage, under dbus-run-session: play.py GAME SCREENSHOT. The real game on a private X server with
 openbox, as a pupil with a screen reader meets it; on anything unexpected, one line says why."""
 
