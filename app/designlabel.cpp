@@ -36,6 +36,9 @@ void DesignLabel::setCaption(const QString &caption)
 
 void DesignLabel::setTextColor(const QColor &color)
 {
+    // Every render names the question's colour; only a new one repaints.
+    if (palette().color(QPalette::ButtonText) == color)
+        return;
     QPalette shades = palette();
     shades.setColor(QPalette::ButtonText, color);
     setPalette(shades);
