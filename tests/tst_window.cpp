@@ -204,7 +204,8 @@ keypad decimal is a comma  ; 1 2 <KP.> 5              ; Ipotenusa BC|12,5||6|8|-
 only digits and commas     ; 1.2-3 è4π€a              ; Ipotenusa BC|1234||6|8|-|-|-|-|0|0|0|txtAnswer|off
 six characters at most     ; 12345678                 ; Ipotenusa BC|123456||6|8|-|-|-|-|0|0|0|txtAnswer|off
 editing keys               ; 1234 <Backspace> <Backspace> 9 ; Ipotenusa BC|129||6|8|-|-|-|-|0|0|0|txtAnswer|off
-the focus goes round       ; 12 <Return> <Tab> <Tab> <Tab> <Tab> <Tab> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdExit|on
+Tab goes on to the picture ; 12 <Return> <Tab> <Tab>  ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|Picture3|on
+Tab goes round all six     ; 12 <Return> <Tab> <Tab> <Tab> <Tab> <Tab> <Tab> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdNext|on
 Enter on Exit asks first   ; 12 <Return> <Tab> <Tab> <Tab> <Tab> <Tab> <Return> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdExit|on ; exitQuestion: Uscire dal programma | Vuoi veramente lasciarmi  ?
 no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|-|-|0|0|0|txtAnswer|off ; runtimeError: Attenzione | La risposta non è un numero. Scrivi solo cifre, con al massimo una virgola: per esempio 12,5.
 )");
