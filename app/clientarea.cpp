@@ -54,7 +54,8 @@ void ClientArea::fitDesign()
     if (!m_docked)
         return;
     const QList<Scaled *> controls = scaledChildren(this, m_docked);
-    const qreal barHeight = dynamic_cast<Scaled *>(m_docked)->designedRect().height();
+    auto *bar = dynamic_cast<Scaled *>(m_docked);
+    const qreal barHeight = bar->designedRect().height();
     // One pixel to spare, so that rounding to whole pixels never pushes a control under
     // the bar.
     qreal right = 1, bottom = barHeight + 1;
@@ -67,7 +68,7 @@ void ClientArea::fitDesign()
         m_scale = scale;
         for (Scaled *control : controls)
             control->setScale(m_scale);
-        dynamic_cast<Scaled *>(m_docked)->setScale(m_scale);
+        bar->setScale(m_scale);
     }
     const int docked = int(std::lround(barHeight * m_scale));
     m_docked->setGeometry(0, height() - docked, width(), docked);

@@ -148,11 +148,7 @@ int Tavola::txtAnswer_KeyPress(int keyCode, const QString &boxText)
 
 void Tavola::calc_Click()
 {
-    try {
-        startCalculator(*m_desktop);
-    } catch (const WindowError &error) {
-        showRuntimeError(this, QString::fromStdString(error.what()));
-    }
+    runHandler([this] { startCalculator(*m_desktop); });
 }
 
 void Tavola::cmdExit_Click()
@@ -295,6 +291,8 @@ void Tavola::runHandler(Operation &&operation)
     try {
         operation();
     } catch (const GameError &error) {
+        failure = QString::fromUtf8(error.what());
+    } catch (const WindowError &error) {
         failure = QString::fromUtf8(error.what());
     } catch (const std::exception &error) {
         failure = QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(error.what()));
