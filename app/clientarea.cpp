@@ -6,6 +6,7 @@
 #include "app/design.h"
 
 #include <QPainter>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -49,9 +50,29 @@ void ClientArea::resizeEvent(QResizeEvent *event)
     fitDesign();
 }
 
+void ClientArea::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Each show may come with a new native window.
+    if (QWindow *native = window()->windowHandle())
+        native->installEventFilter(this);
+}
+
+bool ClientArea::eventFilter(QObject *watched, QEvent *event)
+{
+    // Before the frame is painted, at the size the window manager gave.
+    if (event->type() == QEvent::Expose)
+        fitDesign();
+    return QWidget::eventFilter(watched, event);
+}
+
+// Sizes a window passes through before it is on the screen (the hidden default, the
+// normal size on the way to maximised) would each cost a layout and a set of fonts for
+// nothing; the design is fitted only to a size the pupil can see.
 void ClientArea::fitDesign()
 {
-    if (!m_docked)
+    const QWindow *native = window()->windowHandle();
+    if (!m_docked || !native || !native->isExposed())
         return;
     const QList<Scaled *> controls = scaledChildren(this, m_docked);
     auto *bar = dynamic_cast<Scaled *>(m_docked);
