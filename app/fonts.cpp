@@ -27,18 +27,21 @@ QString familyName(Face face)
     return {};
 }
 
-// The design's face where it is installed, else its first free twin: asking the font
-// database by the real name spares it a failed search on every control.
-QString installedFamily(Face face)
+// The design's face where it is installed under its own name, else its first installed
+// free twin: asking the font database by a real name spares it a failed search on every
+// control. The names are looked up in the list of families, not through fontconfig's
+// aliases, which would cost a substitution pass per name at start-up.
+QString installedFamily(Face face, const QStringList &installed)
 {
     const QString designed = familyName(face);
-    if (QFontDatabase::hasFamily(designed))
+    const auto isInstalled = [&](const QString &family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    };
+    if (isInstalled(designed))
         return designed;
-    for (const QString &twin : QFont::substitutes(designed)) {
-        if (QFontDatabase::hasFamily(twin))
-            return twin;
-    }
-    return designed;
+    const QStringList twins = QFont::substitutes(designed);
+    const auto twin = std::find_if(twins.begin(), twins.end(), isInstalled);
+    return twin != twins.end() ? *twin : designed;
 }
 
 void installFontSubstitutes()
@@ -58,8 +61,10 @@ QFont designFont(const FontDesign &design, qreal scale)
 {
     static const std::array<QString, 3> families = [] {
         installFontSubstitutes();
-        return std::array{installedFamily(Face::MsSansSerif), installedFamily(Face::Arial),
-            installedFamily(Face::TimesNewRoman)};
+        const QStringList installed = QFontDatabase::families();
+        return std::array{installedFamily(Face::MsSansSerif, installed),
+            installedFamily(Face::Arial, installed),
+            installedFamily(Face::TimesNewRoman, installed)};
     }();
     QFont font(families.at(std::size_t(design.face)));
     // Sized in pixels, not points: the places are fixed in pixels at 96 dots per inch, and
