@@ -65,17 +65,17 @@ public:
     }
 
 private:
-    // The build draws each picture at its own size for one and two pixels to the point.
+    // The build draws each picture at the sizes the window shows it.
     QPixmap prerendered(const QSize &size, qreal devicePixelRatio) const
     {
-        const QString name = QStringLiteral(":/prerendered/%1@%2x.png")
+        const QSize pixels = size * devicePixelRatio;
+        const QString name = QStringLiteral(":/prerendered/%1-%2x%3.png")
                                  .arg(QFileInfo(m_resource).baseName())
-                                 .arg(devicePixelRatio);
-        if ((devicePixelRatio != 1 && devicePixelRatio != 2) || !QFile::exists(name))
+                                 .arg(pixels.width())
+                                 .arg(pixels.height());
+        if (!QFile::exists(name))
             return {};
         QPixmap pixmap(name);
-        if (pixmap.size() != size * devicePixelRatio)
-            return {};
         pixmap.setDevicePixelRatio(devicePixelRatio);
         return pixmap;
     }
@@ -84,14 +84,6 @@ private:
     std::optional<QSvgRenderer> m_renderer;
 };
 
-void addSizes(
-    QIcon &icon, const QString &resource, std::initializer_list<int> sizes, QIcon::Mode mode)
-{
-    ArtworkRenderer drawing(resource);
-    for (const int size : sizes)
-        icon.addPixmap(drawing.pixmap(QSize(size, size), 1.0), mode);
-}
-
 } // namespace
 
 QPixmap artwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
@@ -99,13 +91,12 @@ QPixmap artwork(const QString &resource, const QSize &size, qreal devicePixelRat
     return ArtworkRenderer(resource).pixmap(size, devicePixelRatio);
 }
 
-QIcon artworkIcon(
-    const QString &resource, std::initializer_list<int> sizes, const QString &disabledResource)
+QIcon artworkIcon(const QString &resource, std::initializer_list<int> sizes)
 {
     QIcon icon;
-    addSizes(icon, resource, sizes, QIcon::Normal);
-    if (!disabledResource.isEmpty())
-        addSizes(icon, disabledResource, sizes, QIcon::Disabled);
+    ArtworkRenderer drawing(resource);
+    for (const int size : sizes)
+        icon.addPixmap(drawing.pixmap(QSize(size, size), 1.0));
     return icon;
 }
 

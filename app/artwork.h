@@ -14,9 +14,7 @@ namespace tavola {
 // every later load of the window, so neither a repaint nor a new game parses them again.
 QPixmap artwork(const QString &resource, const QSize &size, qreal devicePixelRatio);
 
-// An icon from one drawing at the given sizes (sharp on dense screens too), with another
-// drawing for the disabled state when one is named.
-QIcon artworkIcon(const QString &resource, std::initializer_list<int> sizes,
-    const QString &disabledResource = {});
+// An icon from one drawing at the given sizes.
+QIcon artworkIcon(const QString &resource, std::initializer_list<int> sizes);
 
 } // namespace tavola
