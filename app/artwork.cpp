@@ -3,10 +3,10 @@
 
 #include "app/artwork.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -65,17 +65,21 @@ public:
     }
 
 private:
-    // The build draws each picture at the sizes the window shows it.
+    // The build draws each picture at the sizes the window shows it, as premultiplied RGBA
+    // bytes that the resource keeps deflated: no image format to parse, no plugin to seek.
     QPixmap prerendered(const QSize &size, qreal devicePixelRatio) const
     {
         const QSize pixels = size * devicePixelRatio;
-        const QString name = QStringLiteral(":/prerendered/%1-%2x%3.png")
-                                 .arg(QFileInfo(m_resource).baseName())
-                                 .arg(pixels.width())
-                                 .arg(pixels.height());
-        if (!QFile::exists(name))
+        const QResource raw(QStringLiteral(":/prerendered/%1-%2x%3.rgba")
+                                .arg(QFileInfo(m_resource).baseName())
+                                .arg(pixels.width())
+                                .arg(pixels.height()));
+        const QByteArray bytes = raw.uncompressedData();
+        if (bytes.size() != qsizetype(pixels.width()) * pixels.height() * 4)
             return {};
-        QPixmap pixmap(name);
+        const QImage image(reinterpret_cast<const uchar *>(bytes.constData()), pixels.width(),
+            pixels.height(), pixels.width() * 4, QImage::Format_RGBA8888_Premultiplied);
+        QPixmap pixmap = QPixmap::fromImage(image);
         pixmap.setDevicePixelRatio(devicePixelRatio);
         return pixmap;
     }

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tavola developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Renders one of our SVG drawings as a PNG of a given size: the icon at the hicolor theme's
-// fixed sizes, and the window's pictures at their own size for screens of one and two
-// pixels to the point. The rasters are made at build time and never committed.
+// Renders one of our SVG drawings at a given size: as a PNG, the icon at the hicolor theme's
+// fixed sizes; as bare premultiplied RGBA bytes (OUTPUT.rgba), the window's pictures at the
+// sizes it shows them, which the program then takes without decoding anything. The rasters
+// are made at build time and never committed.
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -41,7 +43,8 @@ bool anyVisiblePixel(const QImage &image)
 int main(int argc, char *argv[])
 {
     if (argc != 4)
-        return fail("usage", "tavola_iconraster DRAWING.svg SIZE|WIDTHxHEIGHT OUTPUT.png");
+        return fail(
+            "usage", "tavola_iconraster DRAWING.svg SIZE|WIDTHxHEIGHT OUTPUT.png|OUTPUT.rgba");
     const QStringList sides = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
     bool isWidth = false, isHeight = false;
     const int width = sides.front().toInt(&isWidth);
@@ -63,7 +66,15 @@ int main(int argc, char *argv[])
 
     if (!anyVisiblePixel(image))
         return fail("the drawing renders empty", argv[1]);
-    if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG"))
+    const QString output = QString::fromLocal8Bit(argv[3]);
+    if (!output.endsWith(QLatin1String(".rgba")))
+        return image.save(output, "PNG") ? EXIT_SUCCESS : fail("cannot write", argv[3]);
+    // Byte order fixed, whatever the machine's; 32-bit rows have no padding.
+    const QImage bytes = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    QFile raw(output);
+    if (!raw.open(QIODevice::WriteOnly)
+        || raw.write(reinterpret_cast<const char *>(bytes.constBits()), bytes.sizeInBytes())
+            != bytes.sizeInBytes())
         return fail("cannot write", argv[3]);
     return EXIT_SUCCESS;
 }
