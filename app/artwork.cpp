@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 
 #include <cmath>
+#include <memory>
 #include <optional>
 
 namespace tavola {
@@ -53,7 +54,7 @@ public:
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
-        if (pixmap = prerendered(size, devicePixelRatio); !pixmap.isNull()) {
+        if (pixmap = prerenderedArtwork(m_resource, size, devicePixelRatio); !pixmap.isNull()) {
             QPixmapCache::insert(key, pixmap);
             return pixmap;
         }
@@ -65,30 +66,34 @@ public:
     }
 
 private:
-    // The build draws each picture at the sizes the window shows it, as premultiplied RGBA
-    // bytes that the resource keeps deflated: no image format to parse, no plugin to seek.
-    QPixmap prerendered(const QSize &size, qreal devicePixelRatio) const
-    {
-        const QSize pixels = size * devicePixelRatio;
-        const QResource raw(QStringLiteral(":/prerendered/%1-%2x%3.rgba")
-                                .arg(QFileInfo(m_resource).baseName())
-                                .arg(pixels.width())
-                                .arg(pixels.height()));
-        const QByteArray bytes = raw.uncompressedData();
-        if (bytes.size() != qsizetype(pixels.width()) * pixels.height() * 4)
-            return {};
-        const QImage image(reinterpret_cast<const uchar *>(bytes.constData()), pixels.width(),
-            pixels.height(), pixels.width() * 4, QImage::Format_RGBA8888_Premultiplied);
-        QPixmap pixmap = QPixmap::fromImage(image);
-        pixmap.setDevicePixelRatio(devicePixelRatio);
-        return pixmap;
-    }
-
     QString m_resource;
     std::optional<QSvgRenderer> m_renderer;
 };
 
 } // namespace
+
+// The build draws each picture at the sizes the window shows it, as premultiplied ARGB
+// pixels: no image format to parse and no plugin to seek. Pixels stored as they are are
+// shown from the resource itself; inflated ones live as long as the image.
+QPixmap prerenderedArtwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
+{
+    const QSize pixels = size * devicePixelRatio;
+    const QResource raw(QStringLiteral(":/prerendered/%1-%2x%3.argb")
+                            .arg(QFileInfo(resource).baseName())
+                            .arg(pixels.width())
+                            .arg(pixels.height()));
+    auto bytes = std::make_unique<QByteArray>(raw.uncompressedData());
+    if (bytes->size() != qsizetype(pixels.width()) * pixels.height() * 4)
+        return {};
+    const uchar *bits = reinterpret_cast<const uchar *>(bytes->constData());
+    const QImage image(
+        bits, pixels.width(), pixels.height(), pixels.width() * 4,
+        QImage::Format_ARGB32_Premultiplied,
+        [](void *kept) { delete static_cast<QByteArray *>(kept); }, bytes.release());
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
 
 QPixmap artwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
 {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders one of our SVG drawings at a given size: as a PNG, the icon at the hicolor theme's
-// fixed sizes; as bare premultiplied RGBA bytes (OUTPUT.rgba), the window's pictures at the
-// sizes it shows them, which the program then takes without decoding anything. The rasters
-// are made at build time and never committed.
+// fixed sizes; as bare premultiplied ARGB pixels (OUTPUT.argb), the window's pictures at the
+// sizes it shows them, which the program then shows as they are. The rasters are made at
+// build time and never committed.
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
 {
     if (argc != 4)
         return fail(
-            "usage", "tavola_iconraster DRAWING.svg SIZE|WIDTHxHEIGHT OUTPUT.png|OUTPUT.rgba");
+            "usage", "tavola_iconraster DRAWING.svg SIZE|WIDTHxHEIGHT OUTPUT.png|OUTPUT.argb");
     const QStringList sides = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
     bool isWidth = false, isHeight = false;
     const int width = sides.front().toInt(&isWidth);
@@ -67,14 +67,14 @@ int main(int argc, char *argv[])
     if (!anyVisiblePixel(image))
         return fail("the drawing renders empty", argv[1]);
     const QString output = QString::fromLocal8Bit(argv[3]);
-    if (!output.endsWith(QLatin1String(".rgba")))
+    if (!output.endsWith(QLatin1String(".argb")))
         return image.save(output, "PNG") ? EXIT_SUCCESS : fail("cannot write", argv[3]);
-    // Byte order fixed, whatever the machine's; 32-bit rows have no padding.
-    const QImage bytes = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    // In the byte order of the machine built for, which is this one: this tool runs where
+    // the program is built. 32-bit rows have no padding.
     QFile raw(output);
     if (!raw.open(QIODevice::WriteOnly)
-        || raw.write(reinterpret_cast<const char *>(bytes.constBits()), bytes.sizeInBytes())
-            != bytes.sizeInBytes())
+        || raw.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes())
+            != image.sizeInBytes())
         return fail("cannot write", argv[3]);
     return EXIT_SUCCESS;
 }

@@ -7,6 +7,7 @@
 // exit and the calculator do what they say, and a storm of random events breaks nothing.
 #include "support.h"
 
+#include "app/artwork.h"
 #include "app/calculator.h"
 #include "app/clientarea.h"
 #include "app/tavola.h"
@@ -23,9 +24,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -392,6 +396,33 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         seen.save(saved);
         QVERIFY2(
             hashes[name] == hash, qPrintable("the window differs from its golden image: " + saved));
+    }
+
+    // The pictures the build drew ahead are the drawings themselves, read back at either
+    // density, from pixels stored as they are and from deflated ones.
+    void thePicturesDrawnAheadAreTheDrawings()
+    {
+        const QRegularExpression named(QStringLiteral(R"(^([a-z]+)-(\d+)x(\d+)\.argb$)"));
+        const QStringList drawn = QDir(QStringLiteral(":/prerendered")).entryList();
+        QVERIFY(!drawn.isEmpty());
+        for (const QString &file : drawn) {
+            const QRegularExpressionMatch parts = named.match(file);
+            QVERIFY2(parts.hasMatch(), qPrintable(file));
+            const QString drawing = QStringLiteral(":/assets/%1.svg").arg(parts.captured(1));
+            const QSize pixels(parts.captured(2).toInt(), parts.captured(3).toInt());
+            QImage fresh(pixels, QImage::Format_ARGB32_Premultiplied);
+            fresh.fill(Qt::transparent);
+            QPainter painter(&fresh);
+            QSvgRenderer(drawing).render(&painter);
+            painter.end();
+            for (const int density : {1, 2}) {
+                if (pixels.width() % density || pixels.height() % density)
+                    continue;
+                const QPixmap ahead = prerenderedArtwork(drawing, pixels / density, density);
+                QCOMPARE(ahead.devicePixelRatio(), density);
+                QVERIFY2(ahead.toImage() == fresh, qPrintable(file));
+            }
+        }
     }
 
     // What a screen reader hears: the question as an equation, the given lengths with their
