@@ -57,8 +57,10 @@ long peakMemoryKb()
     return -1;
 }
 
-// Paints whatever is pending, as the next frame would; the first time, waits until the
-// window manager has put the window on the screen.
+// Paints whatever is pending, as the next frame would, and waits until the display server
+// has taken it in: a frame counts once the pupil can see it, however soon the program has
+// handed it over. The first time, waits until the window manager has put the window on
+// the screen.
 void paintNow(QWidget &window)
 {
     const long long deadline = nowNs() + 5'000'000'000LL;
@@ -69,6 +71,7 @@ void paintNow(QWidget &window)
     }
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+    QGuiApplication::sync();
 }
 
 void pressEnter(QWidget *target)
