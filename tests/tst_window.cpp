@@ -348,10 +348,14 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         Played game(draws);
         game.play({typed, "<Return>"});
         QTest::qWait(600); // one tick of the clock
-        const QImage seen =
-            game.window.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QWidget *client = game.window.centralWidget();
+        const QImage seen = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // Where a control lies in the grabbed client area, the area itself included.
+        const auto placeOf = [&](const QWidget *control) {
+            return QRect(control->mapTo(client, QPoint()), control->size());
+        };
         const auto colours = [&](const char *name) {
-            return coloursOf(seen, game.child(name)->geometry());
+            return coloursOf(seen, placeOf(game.child(name)));
         };
         const std::pair<const char *, QRgb> faces[] = {{"cmdNext", 0x00FF00}, {"cmdExit", 0x00FFFF},
             {"txtAnswer", 0xC0FFC0}, {"Text1", 0xC0FFC0}, {"Picture3", 0xFFFFC0},
@@ -360,8 +364,8 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
             QCOMPARE(mostOf(colours(name)), colour);
         QVERIFY(colours("Shape7")[0xFF00FF] > 0.8 * game.child("Shape7")->width()); // the line HC
         QVERIFY(colours("Label5")[question] > 30);
-        for (auto *label : game.window.centralWidget()->findChildren<QLabel *>()) {
-            const QRect r = label->geometry(); // a bordered label shows all four sides
+        for (auto *label : client->findChildren<QLabel *>()) {
+            const QRect r = placeOf(label); // a bordered label shows all four sides
             const QRgb ink = label->palette().color(label->foregroundRole()).rgb() & 0xFFFFFF;
             for (const QRect &edge :
                 {QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height()),
