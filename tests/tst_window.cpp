@@ -33,6 +33,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
 #include <map>
 
 using namespace tavola;
@@ -249,6 +250,7 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
             game.play({"3"});
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(box->text(), inTheBox);
+            QCOMPARE(box->cursorPosition(), int(strlen(inTheBox))); // typing goes on after it
             box->setText("3");
             box->paste();
             QCOMPARE(box->text(), inTheBox);
