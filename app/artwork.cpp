@@ -54,13 +54,12 @@ public:
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
-        if (pixmap = prerenderedArtwork(m_resource, size, devicePixelRatio); !pixmap.isNull()) {
-            QPixmapCache::insert(key, pixmap);
-            return pixmap;
+        pixmap = prerenderedArtwork(m_resource, size, devicePixelRatio);
+        if (pixmap.isNull()) {
+            if (!m_renderer)
+                m_renderer.emplace(m_resource);
+            pixmap = rendered(*m_renderer, size, devicePixelRatio);
         }
-        if (!m_renderer)
-            m_renderer.emplace(m_resource);
-        pixmap = rendered(*m_renderer, size, devicePixelRatio);
         QPixmapCache::insert(key, pixmap);
         return pixmap;
     }
