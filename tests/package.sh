@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tavola developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Debian package as Debian builds and tests it: built twice from fresh copies of the source,
+# in two places, under other file times, umask, locale and time zone, which must give the same
+# bytes; lintian must find no error nor warning; the installed package must pass its autopkgtest.
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
+
+# The tests ran in the main tree with the same flags; here the packages' bytes count.
+export DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}"
+first="$TAVOLA_BUILD/package/first"
+second="$TAVOLA_BUILD/package/second/elsewhere"
+(umask 022 && LC_ALL=C.UTF-8 TZ=UTC make_package "$first")
+(umask 002 && LC_ALL=it_IT.UTF-8 TZ=Pacific/Auckland make_package "$second" --touch --build=binary)
+
+failed=0
+for deb in "$first"/*.deb; do
+    if cmp "$deb" "$second/${deb##*/}"; then
+        echo "the same bytes in both builds: ${deb##*/}"
+    else
+        failed=1
+    fi
+done
+
+echo "lintian --pedantic:"
+lintian --pedantic --display-info --show-overrides --fail-on error,warning "$first"/*.changes || failed=1
+
+artifacts="$TAVOLA_BUILD/package/autopkgtest"
+rm -rf "$artifacts"
+as_root autopkgtest --output-dir "$artifacts" "$first"/*.dsc "$first"/*.deb -- null || failed=1
+exit $failed
