@@ -5,15 +5,39 @@
 
 #include "engine/windowmodel.h"
 
-class QWidget;
+#include <QObject>
+#include <QPointer>
+
+#include <string>
 
 namespace tavola {
 
-// Lets screen readers hear the design's labels in their spoken forms. Process-wide, once.
-void installSpokenLabels();
+struct Controls;
 
-// The question as an equation on the answer box, and the verdict on the button that takes
-// the focus after it, so that a screen reader says both where the pupil is.
-void speakQuestion(const WindowModel &model, QWidget *txtAnswer, QWidget *cmdNext);
+// Lets screen readers hear the design's labels in their spoken forms, the unit box as the
+// plain text it is, and the menu bar's entries that open a menu as menus. Process-wide,
+// once.
+void installSpokenForms();
+
+// Names the controls after the model for a screen reader, which says a control's name as
+// the focus reaches it: the problem on the answer box, the verdict and the counts on
+// "Nuovo calcolo" once, until the focus leaves it, the figure on the picture, the unit with
+// what it measures on the unit box and the counts on the status bar.
+class Speaker : public QObject
+{
+public:
+    // Call it before the focus moves.
+    void speak(const WindowModel &model, const Controls &controls);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void announceOnFocus(QWidget *button, const std::string &announcement);
+
+    QPointer<QWidget> m_button; // the button of this load that carries the verdicts
+    QString m_usualName;
+    std::string m_announced;
+};
 
 } // namespace tavola

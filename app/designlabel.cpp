@@ -70,8 +70,10 @@ QString DesignLabel::spokenText() const
         return {};
     if (!m_row.spoken)
         return text();
+    // A synthesizer reads a colon aloud, as in a time of day.
     const QString form = QString::fromUtf8(m_row.spoken);
-    return form.contains(QLatin1String("%1")) ? form.arg(text()) : form;
+    return form.contains(QLatin1String("%1")) ? form.arg(QString(text()).replace(u':', u' '))
+                                              : form;
 }
 
 // A self-sizing label is as wide as its caption and keeps its designed height, unless a

@@ -3,7 +3,6 @@
 
 #include "app/tavola.h"
 
-#include "app/accessibility.h"
 #include "app/artwork.h"
 #include "app/calculator.h"
 #include "app/clientarea.h"
@@ -85,10 +84,10 @@ Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource>
     , m_resizeSettle(this)
 {
     initAssets();
-    installSpokenLabels();
+    installSpokenForms();
     setObjectName(QStringLiteral("Tavola"));
     setAccessibleDescription(QStringLiteral(
-        "Esercizi sul triangolo rettangolo: il teorema di Pitagora e i teoremi di Euclide"));
+        "Esercizi sul triangolo rettangolo, il teorema di Pitagora e i teoremi di Euclide"));
     // The icon belongs to the window object, not to a load: no run-time step changes it.
     setWindowIcon(artworkIcon(QStringLiteral(":/assets/tavola.svg"), {16, 32, 48, 64}));
     // A window manager may pass through the normal state on its way to minimising a
@@ -189,6 +188,13 @@ void Tavola::new_Click()
 
 void Tavola::keyPressEvent(QKeyEvent *event)
 {
+    // F10 opens the menu bar, as on the desktops the pupils know, once the key is handled:
+    // a menu opened while its key is down closes as the key comes up.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        QMenuBar *bar = menuBar();
+        QTimer::singleShot(0, bar, [bar] { bar->setActiveAction(bar->actions().value(0)); });
+        return;
+    }
     if (!isEnterKey(*event))
         return QMainWindow::keyPressEvent(event);
     switch (enterAction(focusedControl(), m_game.model().cmdNext.enabled)) {
@@ -257,16 +263,20 @@ void Tavola::connectHandlers()
         [this](int code, const QString &text) { return txtAnswer_KeyPress(code, text); });
 }
 
+// A screen reader says a control's name as the focus reaches it, and takes a change to a
+// focused box's text for the focus itself: so the names first, then the focus, then the
+// rest. A button must be enabled to take the focus.
 void Tavola::render()
 {
     const WindowModel &model = m_game.model();
-    forEachControl(model, m_controls, Show{});
-    // Before the focus moves, so that the reader hears the new question and verdict.
-    speakQuestion(model, m_controls.txtAnswer, m_controls.cmdNext);
-    if (model.focus == Focus::txtAnswer)
+    m_speaker.speak(model, m_controls);
+    if (model.focus == Focus::txtAnswer) {
         m_controls.txtAnswer->setFocus(Qt::OtherFocusReason);
-    else if (model.focus == Focus::cmdNext)
+    } else if (model.focus == Focus::cmdNext) {
+        m_controls.cmdNext->setEnabled(model.cmdNext.enabled);
         m_controls.cmdNext->setFocus(Qt::OtherFocusReason);
+    }
+    forEachControl(model, m_controls, Show{});
 }
 
 void Tavola::showClock(const ClockShows &shows)

@@ -15,6 +15,7 @@
 //  5. render() writes the WindowModel into the widgets, the only place that does; Qt paints
 //     them. A runtime error is then shown in a modal box, and the game goes on.
 
+#include "app/accessibility.h"
 #include "app/design.h"
 #include "app/desktop.h"
 
@@ -76,6 +77,7 @@ private:
     Game m_game;
     Clock m_clock;
     Controls m_controls;
+    Speaker m_speaker;
     QTimer m_resizeSettle;
 };
 

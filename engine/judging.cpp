@@ -30,13 +30,14 @@ void Game::handOverToNext()
 void Game::countRight()
 {
     m_state.rightCount = add16(m_state.rightCount, 1);
-    m_model.lblMessage.caption = "Esatto. Sei in gamba!!!";
+    m_model.lblMessage.caption = rightVerdict;
 }
 
 void Game::countWrong()
 {
     m_state.wrongCount = add16(m_state.wrongCount, 1);
-    m_model.lblMessage.caption = "Sbagliato!! " + correctValueText(m_state.expectedAnswer);
+    m_model.lblMessage.caption =
+        std::string(wrongVerdict) + correctValueText(m_state.expectedAnswer);
     m_model.lblScore1.caption = formatWithPattern(m_state.wrongCount, "###0");
     handOverToNext();
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace tavola {
@@ -106,6 +107,10 @@ struct ButtonModel {
 };
 
 enum class Focus { Unchanged, txtAnswer, cmdNext };
+
+// The verdicts lblMessage shows; the wrong one goes on with the right value.
+inline constexpr std::string_view rightVerdict = "Esatto. Sei in gamba!!!";
+inline constexpr std::string_view wrongVerdict = "Sbagliato!! ";
 
 // What the window shows of the game, as loaded from the design. Every operation writes it
 // step by step, so after an error it holds exactly what the operation did before failing.

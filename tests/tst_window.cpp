@@ -431,44 +431,59 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         }
     }
 
-    // What a screen reader hears: the question as an equation, the given lengths with their
-    // names, the verdict where the focus goes, the scores; nothing of a hidden value; and
-    // every control that takes the focus, and every picture, has a name and a description.
+    // What a screen reader hears, in words a synthesizer reads as they stand: the problem with
+    // its data where the pupil types, the verdict and the counts on the button the focus
+    // goes to, once, the figure, the unit and the counts on the other stops; nothing of a
+    // hidden value; and every control that takes the focus, and every picture, has a name.
     void aReaderHearsTheGameAsSeen()
     {
         Played game;
-        const auto heard = [&](QWidget *control, QAccessible::Text what = QAccessible::Name) {
-            return QAccessible::queryAccessibleInterface(control)->text(what);
+        const auto heard = [&](const char *name) {
+            return QAccessible::queryAccessibleInterface(game.child(name))->text(QAccessible::Name);
         };
         const auto hears = [&] {
-            QStringList all{heard(game.child("cmdNext"), QAccessible::Description)};
-            for (const char *name : {"txtAnswer", "lblcat1", "Lblcat2", "lblipoeu", "lblScore1"})
-                all << heard(game.child(name));
-            return all.join(" / ");
+            QStringList all;
+            for (const char *name : {"txtAnswer", "cmdNext", "lblcat1", "Lblcat2", "lblipoeu",
+                     "lblScore1", "Picture3", "Text1", "StatusBar1"})
+                all << heard(name);
+            return all;
         };
-        const QString next = "Propone il prossimo problema / ";
-        QCOMPARE(hears(),
-            next
-                + "Ipotenusa BC uguale / Cateto AB: 6 cm / Cateto AC: 8 cm /  / Risposte errate: "
-                  "0");
+        const QString problem = "Trova l'ipotenusa BC. Dati cateto AB 6 centimetri e cateto AC 8 "
+                                "centimetri";
+        const QStringList start{problem, "Nuovo calcolo", "Cateto AB 6 centimetri",
+            "Cateto AC 8 centimetri", "", "Risposte errate 0",
+            "Triangolo rettangolo ABC retto in A, con l'altezza AH sull'ipotenusa BC. " + problem,
+            "Centimetri, l'unità della risposta per l'ipotenusa BC",
+            "Esatte 0, errate 0, totale 0"};
+        QCOMPARE(hears(), start);
         game.play({"9,5", "<Return>"});
-        QCOMPARE(hears(),
-            "Sbagliato!! 10. " + next
-                + "Ipotenusa BC uguale / Cateto AB: 6 cm / Cateto AC: 8 cm /  / Risposte errate: "
-                  "1");
+        QStringList judged = start;
+        judged[1] = "Sbagliato. La risposta giusta è 10 centimetri. Esatte 0, errate 1, totale 1. "
+                    "Nuovo calcolo";
+        judged[5] = "Risposte errate 1";
+        judged[8] = "Esatte 0, errate 1, totale 1";
+        QCOMPARE(hears(), judged);
+        // Heard once: back on the button, the pupil hears its name alone.
+        game.play({"[Text1]", "[cmdNext]"});
+        QCOMPARE(heard("cmdNext"), "Nuovo calcolo");
         game.play({"<Return>"});
-        QCOMPARE(hears(),
-            next
-                + "Cateto AC uguale / Cateto AB: 8 cm /  / Ipotenusa BC: 17 cm / Risposte errate: "
-                  "1");
-        QCOMPARE(heard(game.child("Label4")) + heard(game.child("Label2_1")), "uguale");
+        QCOMPARE(hears().mid(0, 5),
+            (QStringList{"Trova il cateto AC. Dati cateto AB 8 centimetri "
+                         "e ipotenusa BC 17 centimetri",
+                "Nuovo calcolo", "Cateto AB 8 centimetri", "", "Ipotenusa BC 17 centimetri"}));
+        game.play({"15", "<Return>"});
+        QCOMPARE(
+            heard("cmdNext"), "Esatto. Sei in gamba! Esatte 1, errate 1, totale 2. Nuovo calcolo");
+        QCOMPARE(heard("Label4") + heard("Label2_1"), "uguale");
         for (QWidget *control : game.controls()) {
+            const QString name =
+                QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
             if (auto *label = qobject_cast<QLabel *>(control); label && label->isHidden())
-                QVERIFY2(heard(label).isEmpty(), qPrintable(label->objectName())); // AC = 15
+                QVERIFY2(name.isEmpty(), qPrintable(label->objectName())); // AC = 15
             if (control->focusPolicy() != Qt::NoFocus || control->inherits("tavola::Picture"))
-                QVERIFY2(!heard(control).isEmpty()
-                        && !heard(control, QAccessible::Description).isEmpty(),
-                    qPrintable(control->objectName()));
+                QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
+            static const QRegularExpression readAloud("[:;()]|\\bcm\\b");
+            QVERIFY2(!name.contains(readAloud), qPrintable(control->objectName() + ": " + name));
         }
     }
 

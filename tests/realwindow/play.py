@@ -15,10 +15,9 @@ from math import isqrt
 
 import pyatspi
 
-GAME, SHOT = sys.argv[1:3]
 TITLE = "Gioca  con i Trigorio e con il Teorema di Pitagora Settembre 2022"
 RESTORED_TITLE = "Giocare con I Trigorio"
-LENGTH = r"^(Cateto|Ipotenusa|Altezza|Proiezione) (\w\w): (\d+(,\d\d?)?) cm$"
+LENGTH = r"(Cateto|Ipotenusa|Altezza|Proiezione) (\w\w) (\d+(,\d\d?)?) centimetri"
 MAXIMISED = {"MAXIMIZED_VERT", "MAXIMIZED_HORZ"}
 children, game = [], None
 
@@ -102,20 +101,28 @@ def named(frame, pattern):
 
 
 def scores(frame):
-    return {m[1]: int(m[2]) for _, m in named(frame, r"^Risposte (esatte|errate|totali): (\d+)$")}
+    return {m[1]: int(m[2]) for _, m in named(frame, r"^Risposte (esatte|errate|totali) (\d+)$")}
 
 
 def focus(frame):
     return next(n for n in shown(frame) if n.getState().contains(pyatspi.STATE_FOCUSED))
 
 
+def lengths(matches):
+    return {m[2]: Fraction(m[3].replace(",", ".")) for m in matches}
+
+
 def posed(frame):
-    """The asked length, the given ones and the answer box, once a problem waits for an answer."""
+    """The asked length, the given ones and the answer box, once a problem waits for an answer:
+    the box names them all, as the figure shows them."""
     box = focus(frame)
-    asked = re.match(r"^\S+ (\w\w) uguale$", box.name)
+    asked = re.match(r"^Trova .*?(\w\w)\. Dati (.*)$", box.name)
     if box.getRoleName() != "text" or not asked or box.queryText().characterCount:
         return None
-    return asked[1], {m[2]: Fraction(m[3].replace(",", ".")) for _, m in named(frame, LENGTH)}, box
+    given = lengths(re.finditer(LENGTH, asked[2], re.IGNORECASE))
+    if given != lengths(m for _, m in named(frame, "^%s$" % LENGTH)):
+        fail("the answer box names %r, the figure shows otherwise" % box.name)
+    return asked[1], given, box
 
 
 def play(frame, counts, wrong):
@@ -129,8 +136,10 @@ def play(frame, counts, wrong):
     run("xdotool", "key", "Return")
     verdict = "Sbagliato!! " + italian(answer) if wrong else "Esatto. Sei in gamba!!!"
     wait_for("the verdict %r" % verdict, lambda: named(frame, "^%s$" % re.escape(verdict)))
-    wait_for("the focus on Nuovo calcolo, described by the verdict", lambda: focus(frame).name
-             == "Nuovo calcolo" and focus(frame).description.startswith(verdict))
+    spoken = ("Sbagliato. La risposta giusta è %s centimetri" % italian(answer) if wrong
+              else "Esatto. Sei in gamba!")
+    wait_for("the focus on Nuovo calcolo, named after the verdict", lambda: focus(frame).name
+             .startswith(spoken) and focus(frame).name.endswith("Nuovo calcolo"))
     counts["errate" if wrong else "esatte"] += 1
     counts["totali"] += 1
     wait_for("the scores %s" % counts, lambda: scores(frame) == counts)
@@ -138,7 +147,7 @@ def play(frame, counts, wrong):
 
 
 def clock(frame):
-    found = [m[1] for _, m in named(frame, r"^Ore (\d\d:\d\d:\d\d)$")]
+    found = [m[1] for _, m in named(frame, r"^Ore (\d\d \d\d \d\d)$")]
     return found[0] if len(found) == 1 else None
 
 
@@ -150,13 +159,13 @@ def expect(frame, window, what, title, state, clock_moves):
     if not wait_for(None, lambda: seen()[0] == [title] and state(seen()[1])):
         fail("the window is not %s with the title %r: %s" % (what, title, seen()))
     # A running clock shows another second within two and a half ticks.
-    before = wait_for("one clock label Ore hh:mm:ss", lambda: clock(frame))
+    before = wait_for("one clock label Ore hh mm ss", lambda: clock(frame))
     if bool(wait_for(None, lambda: clock(frame) not in (before, None), 2.5)) != clock_moves:
         fail("the clock %s while the window is %s" % (("stands still", "runs")[clock_moves], what))
 
 
-def main():
-    global game
+def start_desktop():
+    """A private X server with openbox, and the accessibility bus: the game can start."""
     ready, done = os.pipe()
     # Without -noreset the server resets whenever its last client leaves, as a probe of ours
     # may before openbox connects, and the client connecting meanwhile is turned away.
@@ -169,7 +178,21 @@ def main():
     start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately",
           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.environ.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    game = start(GAME)
+
+
+def stop_all():
+    for child in reversed(children):
+        child.terminate()
+        try:
+            child.wait(5)
+        except subprocess.TimeoutExpired:
+            child.kill()
+
+
+def main(program, screenshot):
+    global game
+    start_desktop()
+    game = start(program)
     window = wait_for("a window titled %r" % TITLE,
                       lambda: run("xdotool", "search", "--name", "^%s$" % TITLE).split())[0]
     frame = wait_for("the window over AT-SPI", lambda: [
@@ -188,18 +211,14 @@ def main():
     expect(frame, window, "restored", RESTORED_TITLE, normal, False)
     run("wmctrl", "-i", "-r", window, "-b", "add,maximized_vert,maximized_horz")
     expect(frame, window, "maximised again", RESTORED_TITLE, maximised, True)
-    run("import", "-window", "root", SHOT)
-    print("screenshot:", os.path.abspath(SHOT))
+    run("import", "-window", "root", screenshot)
+    print("screenshot:", os.path.abspath(screenshot))
 
 
-try:
-    main()
-except Exception as error:
-    fail("%s: %s" % (type(error).__name__, error))
-finally:
-    for child in reversed(children):
-        child.terminate()
-        try:
-            child.wait(5)
-        except subprocess.TimeoutExpired:
-            child.kill()
+if __name__ == "__main__":
+    try:
+        main(*sys.argv[1:3])
+    except Exception as error:
+        fail("%s: %s" % (type(error).__name__, error))
+    finally:
+        stop_all()

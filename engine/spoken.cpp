@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 Tavola developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "engine/spoken.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace tavola {
+
+namespace {
+
+struct LengthName {
+    std::string_view bare;        // as the question label names it, in lower case
+    std::string_view withArticle; // as "Trova" needs it
+};
+
+constexpr std::array<LengthName, lengthCount> lengthNames{{
+    {"cateto AB", "il cateto AB"},
+    {"cateto AC", "il cateto AC"},
+    {"ipotenusa BC", "l'ipotenusa BC"},
+    {"altezza AH", "l'altezza AH"},
+    {"proiezione BH", "la proiezione BH"},
+    {"proiezione HC", "la proiezione HC"},
+}};
+
+std::string lowerFirst(std::string text)
+{
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+        text[0] = char(text[0] - 'A' + 'a');
+    return text;
+}
+
+std::optional<Length> askedLength(const WindowModel &model)
+{
+    const std::string asked = lowerFirst(model.Label5.caption);
+    for (int length = 0; length < lengthCount; ++length)
+        if (lengthNames[length].bare == asked)
+            return Length(length);
+    return std::nullopt;
+}
+
+std::string inCentimetres(const std::string &value)
+{
+    return value + (value == "1" ? " centimetro" : " centimetri");
+}
+
+std::string problemOf(const WindowModel &model)
+{
+    const std::optional<Length> asked = askedLength(model);
+    if (!asked)
+        return {};
+    std::string given;
+    for (int length = 0; length < lengthCount; ++length) {
+        const LabelModel &label = model.valueLabel(Length(length));
+        if (length == *asked || !label.visible || label.caption.empty())
+            continue;
+        given += (given.empty() ? "Dati " : " e ") + std::string(lengthNames[length].bare) + ' '
+            + inCentimetres(label.caption);
+    }
+    std::string problem = "Trova " + std::string(lengthNames[*asked].withArticle);
+    return given.empty() ? problem : sentences(problem, given);
+}
+
+std::string verdictOf(const std::string &message)
+{
+    if (message == rightVerdict)
+        return "Esatto. Sei in gamba!";
+    if (message.starts_with(wrongVerdict))
+        return "Sbagliato. La risposta giusta è "
+            + inCentimetres(message.substr(wrongVerdict.size()));
+    return message;
+}
+
+} // namespace
+
+std::string sentences(std::string_view first, std::string_view second)
+{
+    if (first.empty())
+        return std::string(second);
+    const bool closed = first.ends_with('.') || first.ends_with('!') || first.ends_with('?');
+    return std::string(first) + (closed ? " " : ". ") + std::string(second);
+}
+
+Spoken spokenOf(const WindowModel &model)
+{
+    Spoken spoken;
+    spoken.problem = problemOf(model);
+    spoken.verdict = verdictOf(model.lblMessage.caption);
+    spoken.counts = "Esatte " + model.lblScore.caption + ", errate " + model.lblScore1.caption
+        + ", totale " + model.lblScore2.caption;
+    spoken.judged = sentences(spoken.verdict, spoken.counts);
+    spoken.figure = "Triangolo rettangolo ABC retto in A, con l'altezza AH sull'ipotenusa BC";
+    if (!spoken.problem.empty())
+        spoken.figure = sentences(spoken.figure, spoken.problem);
+    spoken.unit = "Centimetri";
+    if (const std::optional<Length> asked = askedLength(model))
+        spoken.unit +=
+            ", l'unità della risposta per " + std::string(lengthNames[*asked].withArticle);
+    return spoken;
+}
+
+} // namespace tavola
