@@ -1,0 +1,178 @@
+# SPDX-FileCopyrightText: 2026 Tavola developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""Usage, under dbus-run-session: hear.py GAME. The real game played by keys alone, as a blind
+pupil does, with Debian's screen reader Orca in Italian; what Orca says is read from its debug
+log. On anything unexpected, one line says why. Without Orca, one line says so and it ends
+with 77."""
+
+import os
+import pty
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+import play
+from play import LENGTH, TITLE, fail, italian, lengths, run, solve, start, start_desktop
+
+PROBLEM = r"^Trova .*?(\w\w)\. Dati (.*) testo\.$"
+READ_ALOUD = re.compile(r"[:;()]|\bcm\b")
+
+
+def seconds(stamp):
+    hours, minutes, rest = stamp.split(":")
+    return int(hours) * 3600 + int(minutes) * 60 + float(rest)
+
+
+def now():
+    moment = time.localtime()
+    return moment.tm_hour * 3600 + moment.tm_min * 60 + moment.tm_sec + time.time() % 1
+
+
+class Ear:
+    """What Orca says, utterance by utterance with its time; the keys it echoes are left out.
+    Orca writes its debug log to a terminal, which Python flushes line by line."""
+
+    def __init__(self, terminal):
+        self.text, self.terminal = [], terminal
+        threading.Thread(target=self.listen, daemon=True).start()
+
+    def listen(self):
+        while True:
+            try:
+                self.text.append(os.read(self.terminal, 65536).decode("utf-8", "replace"))
+            except OSError:
+                return
+
+    def lines(self):
+        return re.findall(r"^(\d\d:\d\d:\d\d\.\d+) - (.*?)\r?$", "".join(self.text), re.M)
+
+    def said(self, since=0.0):
+        return [(seconds(stamp), m[1]) for stamp, line in self.lines()
+                for m in [re.match(r"SPEECH OUTPUT: '(.*)'\s*\{", line)]
+                if m and not m[1].endswith(" ") and seconds(stamp) >= since]
+
+    def after(self, keys, until, wait=30):
+        """Presses the keys, then returns what Orca says until an utterance matches until, and
+        for one second after it."""
+        begun = now()
+        for key in keys:  # paced: Orca hears every key before Qt handles it
+            run("xdotool", *(["type", "--delay", "150", key[1:]] if key.startswith("=")
+                             else ["key", key]))
+            time.sleep(1)
+        deadline = time.monotonic() + wait
+        while time.monotonic() < deadline:
+            heard = [t for t, s in self.said(begun) if re.search(until, s)]
+            if heard and any(seconds(t) > heard[0] + 1 for t, _ in self.lines()):
+                return [s for t, s in self.said(begun) if t <= heard[0] + 1]
+            time.sleep(0.1)
+        fail("after %s, waited in vain for %r; heard %r" % (
+            keys, until, [s for _, s in self.said(begun)]))
+
+
+def expect(step, said, first=None, once=None, never=None):
+    print("%s: %s" % (step, " | ".join(said)))
+    if first and not re.search(first, said[0]):
+        fail("%s: first heard %r, not %r" % (step, said[0], first))
+    if once and len([s for s in said if re.search(once, s)]) != 1:
+        fail("%s: %r heard %d times" % (step, once, len([s for s in said if re.search(once, s)])))
+    if never and any(re.search(never, s) for s in said):
+        fail("%s: heard %r" % (step, never))
+    if aloud := [s for s in said if READ_ALOUD.search(s)]:
+        fail("%s: a synthesizer reads punctuation or an abbreviation aloud in %r" % (step, aloud))
+
+
+def answer_to(said):
+    problem = next(re.match(PROBLEM, s) for s in said if re.match(PROBLEM, s))
+    return solve(lengths(re.finditer(LENGTH, problem[2], re.IGNORECASE)), problem[1])
+
+
+def start_reader():
+    """The desktop, a speech server and Orca, in Italian; what Orca says comes to the Ear."""
+    home = tempfile.mkdtemp()
+    start_desktop()
+    os.environ.update(HOME=home, XDG_RUNTIME_DIR=home, LANG="it_IT.UTF-8", LC_ALL="it_IT.UTF-8")
+    # Its own speech server, in the foreground, since one Orca spawns outlives the test, with
+    # speech-dispatcher's dummy voice on ALSA's null device: there is no sound card to open.
+    os.makedirs(os.path.join(home, "speechd"))
+    with open(os.path.join(home, "speechd", "speechd.conf"), "w") as conf:
+        conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                   'AddModule "dummy" "sd_dummy" "dummy.conf"\nDefaultModule dummy\n')
+    start("speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
+          os.path.join(home, "speechd"), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    play.wait_for("the speech server", lambda: os.path.exists(
+        os.path.join(home, "speech-dispatcher", "speechd.sock")))
+    # What Orca speaks, and little else: every event in its log would slow its answers to
+    # the keys it listens to, and Qt would hand them on late.
+    os.makedirs(os.path.join(home, "orca"))
+    with open(os.path.join(home, "orca", "orca-customizations.py"), "w") as customization:
+        customization.write("import orca.debug\norca.debug.debugLevel = orca.debug.LEVEL_INFO\n")
+    reader, writer = pty.openpty()
+    start("orca", "--replace", "--user-prefs", os.path.join(home, "orca"), "--debug-file",
+          "/dev/stdout", stdout=writer, stderr=subprocess.DEVNULL)
+    ear = Ear(reader)
+    play.wait_for("Orca to speak", lambda: ear.said(), 30)
+    return ear
+
+
+def main(program):
+    ear = start_reader()
+    play.game = start(program)
+
+    said = ear.after([], PROBLEM)
+    expect("start-up", said, once=PROBLEM)
+    if not any(TITLE in s for s in said):
+        fail("start-up: the window's title is not heard")
+    answer = answer_to(said)
+    said = ear.after(["=" + italian(answer), "Return"], "Nuovo calcolo pulsante")
+    expect("a right answer", said,
+           first=r"^Esatto\. Sei in gamba! Esatte 1, errate 0, totale 1\. Nuovo calcolo pulsante")
+
+    said = ear.after(["Return"], PROBLEM)
+    expect("Nuovo calcolo", said, first=PROBLEM, once=PROBLEM)
+    answer = answer_to(said)
+    expect("where am I, in the answer box", ear.after(["KP_Enter"], PROBLEM), first=PROBLEM)
+    said = ear.after(["Tab", "Tab", "Tab"], r"^Esatte 1, errate 0, totale 1\.$")
+    expect("the other stops", said, first=r"^Triangolo rettangolo ABC retto in A, .*\. Trova ",
+           once=r"^Centimetri, l'unità della risposta per ")
+    ear.after(["shift+Tab", "shift+Tab", "shift+Tab"], PROBLEM)
+    said = ear.after(["=" + italian(answer + 1), "Return"], "Nuovo calcolo pulsante")
+    expect("a wrong answer", said, first=r"^Sbagliato\. La risposta giusta è %s centimetri\. "
+           r"Esatte 1, errate 1, totale 2\. Nuovo calcolo pulsante" % re.escape(italian(answer)))
+
+    expect("where am I, on the button", ear.after(["KP_Enter"], "Nuovo calcolo"),
+           first=r"^Sbagliato\. La risposta giusta è ")
+    said = ear.after(["shift+Tab", "Tab"], "Nuovo calcolo pulsante")
+    expect("back on the button", said, never="Sbagliato")
+    said = ear.after(["alt+x"], "No pulsante")
+    expect("the exit box", said, once="Vuoi veramente lasciarmi")
+    said = ear.after(["Return"], "Nuovo calcolo pulsante")
+    expect("No in the exit box", said, never="Sbagliato")
+
+    said = ear.after(["F10"], "Scuola menù")
+    expect("F10", said, first="^Scuola menù")
+    said = ear.after(["Escape", "Left"], "Nuovo gioco")
+    expect("the menu bar", said, first="^Nuovo gioco")
+    said = ear.after(["Return"], PROBLEM)
+    expect("Nuovo gioco", said, once=PROBLEM)
+    said = ear.after(["=" + italian(answer_to(said)), "Return"], "Nuovo calcolo pulsante")
+    expect("a right answer in the new game", said,
+           first=r"^Esatto\. Sei in gamba! Esatte 1, errate 0, totale 1\. Nuovo calcolo pulsante")
+
+
+if __name__ == "__main__":
+    if not shutil.which("orca"):
+        print("SKIP: Orca is not installed (apt-get install orca speech-dispatcher)")
+        sys.exit(77)
+    try:
+        main(sys.argv[1])
+    except SystemExit:
+        raise
+    except Exception as error:
+        fail("%s: %s" % (type(error).__name__, error))
+    finally:
+        play.stop_all()
