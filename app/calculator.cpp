@@ -6,6 +6,11 @@
 #include "app/desktop.h"
 #include "app/messageboxes.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -39,59 +44,73 @@ bool isCalculator(GDesktopAppInfo *entry)
                .contains(QLatin1String("Calculator"));
 }
 
-// GIO already lets an entry of the user's hide one of the same id in the system's folders,
-// and drops hidden entries and those whose program is missing; it keeps no order.
+// An entry of the user's hides one of the same id in the system's folders, hidden or not.
+// GIO's own listing would open every file named *.desktop, where a FIFO blocks it for good:
+// only regular files are listed here, and GIO reads each. GIO drops entries whose program
+// is missing.
 std::vector<Calculator> desktopCalculators()
 {
-    const QStringList folders = applicationFolders();
-    auto precedence = [&](const Calculator &calculator, GDesktopAppInfo *entry) {
-        const QString path = QString::fromUtf8(g_desktop_app_info_get_filename(entry));
-        const auto folder = std::find_if(folders.begin(), folders.end(),
-            [&](const QString &f) { return path.startsWith(f + QLatin1Char('/')); });
-        return std::pair(folder - folders.begin(), calculator.id());
-    };
-    std::vector<std::pair<std::pair<qsizetype, QString>, Calculator>> found;
-    GList *all = g_app_info_get_all();
-    for (GList *item = all; item; item = item->next) {
-        auto *application = static_cast<GAppInfo *>(item->data);
-        const char *id = g_app_info_get_id(application);
-        Calculator calculator(application, QString::fromUtf8(id ? id : ""));
-        if (G_IS_DESKTOP_APP_INFO(application) && isCalculator(G_DESKTOP_APP_INFO(application)))
-            found.emplace_back(precedence(calculator, G_DESKTOP_APP_INFO(application)), calculator);
-    }
-    g_list_free(all);
-    std::sort(
-        found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<Calculator> calculators;
-    for (auto &[key, calculator] : found)
-        calculators.push_back(std::move(calculator));
+    QSet<QString> seen;
+    for (const QString &folder : applicationFolders()) {
+        std::vector<std::pair<QString, QString>> entries; // id, path
+        QDirIterator listing(folder, {QStringLiteral("*.desktop")}, QDir::Files,
+            QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
+        while (listing.hasNext()) {
+            const QString path = listing.next();
+            if (QFileInfo(path).isFile())
+                entries.emplace_back(
+                    QDir(folder).relativeFilePath(path).replace(QLatin1Char('/'), QLatin1Char('-')),
+                    path);
+        }
+        std::sort(entries.begin(), entries.end());
+        for (const auto &[id, path] : entries) {
+            if (seen.contains(id))
+                continue;
+            seen.insert(id);
+            GDesktopAppInfo *entry =
+                g_desktop_app_info_new_from_filename(path.toUtf8().constData());
+            if (entry && !g_desktop_app_info_get_is_hidden(entry) && isCalculator(entry))
+                calculators.emplace_back(G_APP_INFO(entry), id);
+            else if (entry)
+                g_object_unref(entry);
+        }
+    }
     return calculators;
 }
 
+// Started by its path as it stands: a command line would expand a field code such as %f
+// in a folder's name.
 std::optional<Calculator> programOnPath(const QString &program)
 {
     const QString path = QStandardPaths::findExecutable(program);
     if (path.isEmpty())
         return std::nullopt;
-    char *quoted = g_shell_quote(path.toUtf8().constData());
-    GAppInfo *application = g_app_info_create_from_commandline(
-        quoted, program.toUtf8().constData(), G_APP_INFO_CREATE_NONE, nullptr);
-    g_free(quoted);
-    if (!application)
-        return std::nullopt;
-    return Calculator(application, path);
+    return Calculator(nullptr, path);
 }
 
 } // namespace
 
 Calculator::Calculator(GAppInfo *application, const QString &id)
-    : m_application(application, g_object_unref)
+    : m_application(application,
+        [](GAppInfo *taken) {
+            if (taken)
+                g_object_unref(taken);
+        })
     , m_id(id)
 {
 }
 
 bool Calculator::launch(QString &error) const
 {
+    if (!m_application) {
+        QProcess program;
+        program.setProgram(m_id);
+        if (program.startDetached())
+            return true;
+        error = program.errorString();
+        return false;
+    }
     GError *failure = nullptr;
     if (g_app_info_launch(m_application.get(), nullptr, nullptr, &failure))
         return true;

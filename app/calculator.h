@@ -19,7 +19,8 @@ class Desktop;
 class Calculator
 {
 public:
-    // Takes over the reference. The id: the desktop entry's, or the program's path.
+    // Takes over the reference. The id: the desktop entry's; for a program on the PATH, no
+    // entry and its path.
     Calculator(GAppInfo *application, const QString &id);
 
     QString id() const { return m_id; }
