@@ -29,8 +29,7 @@ ClockShows Clock::load(const std::string &designedCaption)
 {
     m_alarmTime.reset();
     m_lblTime.clear();
-    m_caption = designedCaption;
-    return {m_lblTime, m_caption, std::nullopt};
+    return {m_lblTime, designedCaption, std::nullopt};
 }
 
 // In the normal state the caption is the restored title, never a time, so the tick has
@@ -54,8 +53,7 @@ ClockShows Clock::resize(WindowState state)
 {
     if (state != WindowState::Normal)
         return {};
-    m_caption = restoredCaption;
-    return {std::nullopt, m_caption, std::nullopt};
+    return {std::nullopt, restoredCaption, std::nullopt};
 }
 
 // An empty alarm time counts as later than any time of day: it re-arms and never sounds.

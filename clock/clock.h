@@ -47,7 +47,6 @@ private:
 
     const TimeSource &m_time;
     std::string m_lblTime;
-    std::string m_caption;
     std::optional<TimeOfDay> m_alarmTime;
     bool m_sounded = false;
     bool m_ringing = false;
