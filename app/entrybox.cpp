@@ -61,8 +61,6 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
         return std::nullopt;
     if (event.key() == Qt::Key_Backspace)
         return backspaceCode;
-    if (isEnterKey(event))
-        return enterCode;
     const bool keypadDecimal = (event.modifiers() & Qt::KeypadModifier)
         && (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma);
     if (keypadDecimal)
@@ -90,6 +88,7 @@ EntryBox::EntryBox(const Row &row, QWidget *parent)
 
 void EntryBox::setScale(qreal scale)
 {
+    m_scale = scale;
     setFont(designFont(m_row.font, scale));
     setGeometry(twips::pixels(m_row.place, scale));
 }
