@@ -3,7 +3,6 @@
 
 #include "app/calculator.h"
 
-#include "app/desktop.h"
 #include "app/messageboxes.h"
 
 #include <QDir>
@@ -129,12 +128,12 @@ std::vector<Calculator> installedCalculators()
     return found;
 }
 
-void startCalculator(Desktop &desktop)
+void startCalculator(const StartCalculator &start)
 {
     QStringList refused;
     for (const Calculator &calculator : installedCalculators()) {
         QString error;
-        if (desktop.start(calculator, error))
+        if (start(calculator, error))
             return;
         refused << QStringLiteral("%1 (%2)").arg(calculator.id(), error);
     }

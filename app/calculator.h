@@ -5,14 +5,13 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 typedef struct _GAppInfo GAppInfo;
 
 namespace tavola {
-
-class Desktop;
 
 // A calculator the desktop offers: a desktop entry of the category Calculator, or a
 // well-known calculator program on the PATH.
@@ -36,8 +35,11 @@ private:
 // well-known programs.
 std::vector<Calculator> installedCalculators();
 
+// How a calculator is started: false, with the reason, when it will not start.
+using StartCalculator = std::function<bool(const Calculator &calculator, QString &error)>;
+
 // Starts the first calculator that will start, and leaves it alone. Throws a WindowError
 // naming what was looked for when none would.
-void startCalculator(Desktop &desktop);
+void startCalculator(const StartCalculator &start);
 
 } // namespace tavola

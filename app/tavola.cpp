@@ -147,7 +147,11 @@ int Tavola::txtAnswer_KeyPress(int keyCode, const QString &boxText)
 
 void Tavola::calc_Click()
 {
-    runHandler([this] { startCalculator(*m_desktop); });
+    runHandler([this] {
+        startCalculator([this](const Calculator &calculator, QString &error) {
+            return m_desktop->start(calculator, error);
+        });
+    });
 }
 
 void Tavola::cmdExit_Click()
