@@ -192,8 +192,8 @@ void Tavola::new_Click()
 
 void Tavola::keyPressEvent(QKeyEvent *event)
 {
-    // F10 opens the menu bar, as on the desktops the pupils know, once the key is handled:
-    // a menu opened while its key is down closes as the key comes up.
+    // F10 opens the menu bar's first menu, as on the desktops the pupils know, once the key's
+    // own event is over.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
         QMenuBar *bar = menuBar();
         QTimer::singleShot(0, bar, [bar] { bar->setActiveAction(bar->actions().value(0)); });
