@@ -27,6 +27,13 @@ QList<Scaled *> scaledChildren(const QObject *parent, const QWidget *except)
 
 } // namespace
 
+void Scaled::placeAt(QWidget *self, qreal scale)
+{
+    m_scale = scale;
+    self->setFont(designFont(m_row.font, scale));
+    self->setGeometry(twips::pixels(m_row.place, scale));
+}
+
 QRectF Scaled::designedRect() const
 {
     return twips::exact(m_row.place);

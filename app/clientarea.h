@@ -26,6 +26,9 @@ public:
     virtual void setScale(qreal scale) = 0;
 
 protected:
+    // Remembers the scale and lays the widget out at it: its font and its place.
+    void placeAt(QWidget *self, qreal scale);
+
     const Row &m_row;
     qreal m_scale = 1.0;
 };

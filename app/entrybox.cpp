@@ -88,9 +88,7 @@ EntryBox::EntryBox(const Row &row, QWidget *parent)
 
 void EntryBox::setScale(qreal scale)
 {
-    m_scale = scale;
-    setFont(designFont(m_row.font, scale));
-    setGeometry(twips::pixels(m_row.place, scale));
+    placeAt(this, scale);
 }
 
 void EntryBox::paintEvent(QPaintEvent *event)

@@ -39,9 +39,7 @@ FaceButton::FaceButton(const Row &row, QWidget *parent)
 
 void FaceButton::setScale(qreal scale)
 {
-    m_scale = scale;
-    setFont(designFont(m_row.font, scale));
-    setGeometry(twips::pixels(m_row.place, scale));
+    placeAt(this, scale);
 }
 
 bool FaceButton::event(QEvent *event)
