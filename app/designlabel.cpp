@@ -19,9 +19,10 @@ DesignLabel::DesignLabel(const Row &row, QWidget *parent)
     if (row.color)
         setTextColor(QColor::fromRgb(*row.color));
     // The border is painted here, not by QFrame, whose lines can fall between device pixels
-    // at fractional scales and vanish.
+    // at fractional scales and vanish. Inside it, a pixel of room at either side, so that a
+    // caption sized to its text never touches it with its last letter.
     if (row.border)
-        setContentsMargins(1, 1, 1, 1);
+        setContentsMargins(2, 1, 2, 1);
     setText(QString::fromUtf8(row.caption));
     setScale(1.0);
 }
