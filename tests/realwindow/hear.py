@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Usage, under dbus-run-session: hear.py GAME. The real game played by keys alone, as a blind
-pupil does, with Debian's screen reader Orca in Italian; what Orca says is read from its debug
-log. On anything unexpected, one line says why. Without Orca, one line says so and it ends
+pupil does, with Debian's screen reader Orca in Italian; what Orca says is read as Orca hands
+it to its speech server. On anything unexpected, one line says why. Without Orca, one line says so and it ends
 with 77."""
 
 import os
