@@ -16,6 +16,7 @@ import tempfile
 import threading
 import time
 
+sys.dont_write_bytecode = True  # the source tree stays as it is
 import play
 from play import LENGTH, TITLE, fail, italian, lengths, run, solve, start, start_desktop
 
@@ -125,7 +126,7 @@ def start_reader():
     with open(os.path.join(home, "orca", "orca-customizations.py"), "w") as customization:
         customization.write(CUSTOMIZATION)
     reader, writer = pty.openpty()
-    start("orca", "--replace", "--user-prefs", os.path.join(home, "orca"), stdout=writer,
+    start("orca", "--user-prefs", os.path.join(home, "orca"), stdout=writer,
           stderr=subprocess.DEVNULL)
     ear = Ear(reader)
     play.wait_for("Orca to speak", lambda: ear.said(), 30)
@@ -180,6 +181,11 @@ def main(program):
 if __name__ == "__main__":
     if not shutil.which("orca"):
         print("SKIP: Orca is not installed (apt-get install orca speech-dispatcher)")
+        sys.exit(77)
+    # Orca runs once per user: a second one would end the first, maybe the user's own.
+    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                      stdout=subprocess.DEVNULL).returncode == 0:
+        print("SKIP: Orca already runs for this user, and only one can")
         sys.exit(77)
     try:
         main(sys.argv[1])
