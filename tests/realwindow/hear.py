@@ -20,15 +20,13 @@ sys.dont_write_bytecode = True  # the source tree stays as it is
 import play
 from play import LENGTH, TITLE, fail, italian, lengths, run, solve, start, start_desktop
 
-# Loaded by Orca from its preferences: each utterance is written, as its debug log would
-# write it, to Orca's standard output, a terminal, which Python flushes line by line.
+# Loaded by Orca from its preferences: each utterance, as Orca hands it to its speech server,
+# goes to Orca's standard output, a terminal, which Python flushes line by line.
 CUSTOMIZATION = """
-import datetime, sys
 import orca.speech
 spoken = orca.speech._speak
 def heard(text, acss, interrupt):
-    print(datetime.datetime.now().strftime("%H:%M:%S.%f"), "- SPEECH OUTPUT: '%s'{}" % text)
-    sys.stdout.flush()
+    print("SPEECH:" + text, flush=True)
     spoken(text, acss, interrupt)
 orca.speech._speak = heard
 """
@@ -36,18 +34,8 @@ PROBLEM = r"^Trova .*?(\w\w)\. Dati (.*) testo\.$"
 READ_ALOUD = re.compile(r"[:;()]|\bcm\b")
 
 
-def seconds(stamp):
-    hours, minutes, rest = stamp.split(":")
-    return int(hours) * 3600 + int(minutes) * 60 + float(rest)
-
-
-def now():
-    moment = time.localtime()
-    return moment.tm_hour * 3600 + moment.tm_min * 60 + moment.tm_sec + time.time() % 1
-
-
 class Ear:
-    """What Orca says, utterance by utterance with its time; the keys it echoes are left out."""
+    """What Orca says, utterance by utterance; the keys it echoes are left out."""
 
     def __init__(self, terminal):
         self.text, self.terminal = [], terminal
@@ -60,32 +48,24 @@ class Ear:
             except OSError:
                 return
 
-    def lines(self):
-        return re.findall(r"^(\d\d:\d\d:\d\d\.\d+) - (.*?)\r?$", "".join(self.text), re.M)
-
-    def said(self, since=0.0):
-        return [(seconds(stamp), m[1]) for stamp, line in self.lines()
-                for m in [re.match(r"SPEECH OUTPUT: '(.*)'\s*\{", line)]
-                if m and not m[1].endswith(" ") and seconds(stamp) >= since]
+    def said(self):
+        return [s for s in re.findall(r"^SPEECH:(.*?)\r?$", "".join(self.text), re.M)
+                if not s.endswith(" ")]
 
     def after(self, keys, until, wait=30):
         """Presses the keys, then returns what Orca says until an utterance matches until, and
         for one second after it."""
-        begun = now()
+        begun = len(self.said())
         for key in keys:  # paced: Orca hears every key before Qt handles it
             run("xdotool", *(["type", "--delay", "150", key[1:]] if key.startswith("=")
                              else ["key", key]))
             time.sleep(1)
         if "KP_Enter" in keys:  # Orca keeps this key: its answers to Qt must settle first
             time.sleep(2)
-        deadline = time.monotonic() + wait
-        while time.monotonic() < deadline:
-            heard = [t for t, s in self.said(begun) if re.search(until, s)]
-            if heard and now() > heard[0] + 1:
-                return [s for t, s in self.said(begun) if t <= heard[0] + 1]
-            time.sleep(0.1)
-        fail("after %s, waited in vain for %r; heard %r" % (
-            keys, until, [s for _, s in self.said(begun)]))
+        if play.wait_for(None, lambda: any(re.search(until, s) for s in self.said()[begun:]), wait):
+            time.sleep(1)
+            return self.said()[begun:]
+        fail("after %s, waited in vain for %r; heard %r" % (keys, until, self.said()[begun:]))
 
 
 def expect(step, said, first=None, once=None, never=None):
