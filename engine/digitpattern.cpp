@@ -150,4 +150,9 @@ std::string formatWithPattern(double value, std::string_view pattern)
     return text;
 }
 
+std::string lengthText(double length)
+{
+    return formatWithPattern(length, std::trunc(length) == length ? "####" : "####.##");
+}
+
 } // namespace tavola

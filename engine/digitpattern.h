@@ -18,6 +18,10 @@ namespace tavola {
 // shown. Zero with "####" is the empty text. A non-finite value raises a floating-point error.
 std::string formatWithPattern(double value, std::string_view pattern);
 
+// A length as the pupil reads it: up to two decimals, and a whole one without the
+// separator, so that 9 never shows as "9,".
+std::string lengthText(double length);
+
 inline constexpr char decimalSeparator = ',';
 
 } // namespace tavola

@@ -48,15 +48,6 @@ EuclidLengths computeEuclidLengths(GameState &state)
     return {double(ab), double(ac), double(bc), *state.heightAH, *state.projBH, *state.projHC};
 }
 
-// A length that may have decimals: "####.##", or "####" when it is whole, so that 9 never
-// shows as "9,".
-std::string lengthCaption(double length)
-{
-    if (length == intPart(length))
-        return formatWithPattern(length, "####");
-    return formatWithPattern(length, "####.##");
-}
-
 } // namespace
 
 void Game::drawEuclidProblem()
@@ -74,7 +65,7 @@ void Game::poseEuclid()
     const EuclidLengths lengths = computeEuclidLengths(m_state);
     // Every label gets its value, the asked one too, although it stays hidden.
     for (Length length : {AH, HC, BH})
-        m_model.valueLabel(length).caption = lengthCaption(lengths[length]);
+        m_model.valueLabel(length).caption = lengthText(lengths[length]);
     for (Length length : {AB, AC, BC})
         m_model.valueLabel(length).caption = formatWithPattern(lengths[length], "####");
 

@@ -10,17 +10,6 @@
 
 namespace tavola {
 
-namespace {
-
-std::string correctValueText(float expected)
-{
-    if (intPart(expected) == expected)
-        return formatWithPattern(expected, "####");
-    return formatWithPattern(expected, "###.##");
-}
-
-} // namespace
-
 void Game::handOverToNext()
 {
     m_model.cmdNext.enabled = true;
@@ -36,8 +25,7 @@ void Game::countRight()
 void Game::countWrong()
 {
     m_state.wrongCount = add16(m_state.wrongCount, 1);
-    m_model.lblMessage.caption =
-        std::string(wrongVerdict) + correctValueText(m_state.expectedAnswer);
+    m_model.lblMessage.caption = std::string(wrongVerdict) + lengthText(m_state.expectedAnswer);
     m_model.lblScore1.caption = formatWithPattern(m_state.wrongCount, "###0");
     handOverToNext();
 }
