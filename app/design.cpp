@@ -29,14 +29,15 @@ constexpr QRgb entryBackground = 0xC0FFC0;
 
 // Back to front: later rows lie in front. The figure stacks the units Label2(0) and
 // Label2(2), the panel, Label2(1), the picture, the values and the strokes; the windowed
-// controls lie above everything, in their tab order.
+// controls lie above everything, in their tab order. What the game writes (values, units,
+// counts, the answer box) starts from the game's own model, rendered at every load.
 const Row design[] = {
-    {CONTROL(Label2_0), .place = {6840, 1320, 615, 615}, .caption = "cm", .spoken = ""},
-    {CONTROL(Label2_2), .place = {6480, 1200, 615, 615}, .caption = "cm", .spoken = ""},
+    {CONTROL(Label2_0), .place = {6840, 1320, 615, 615}, .spoken = ""},
+    {CONTROL(Label2_2), .place = {6480, 1200, 615, 615}, .spoken = ""},
     // The window's own colour, border and fill: it hides what lies behind it unseen.
     {CONTROL(Shape5), .place = {1680, 1320, 6615, 4815}, .color = windowBackground,
         .shape = ShapeKind::Filled},
-    {CONTROL(Label2_1), .place = {4440, 4080, 615, 615}, .caption = "cm", .spoken = ""},
+    {CONTROL(Label2_1), .place = {4440, 4080, 615, 615}, .spoken = ""},
     {CONTROL(Image4), .place = {1680, 2040, 7230, 3885}, .spoken = "Triangolo rettangolo ABC",
         .description = "Retto in A, con l'altezza AH sull'ipotenusa BC e le proiezioni BH e HC "
                        "dei cateti",
@@ -85,19 +86,19 @@ const Row design[] = {
     {CONTROL(Label6), .place = {480, 6360, 2565, 495}, .caption = "Risposte esatte",
         .font = captionFont, .color = 0x00C000, .alignment = Qt::AlignHCenter, .fitsCaption = true,
         .border = true},
-    {CONTROL(lblScore), .place = {1080, 7200, 555, 885}, .caption = "0", .font = countFont,
+    {CONTROL(lblScore), .place = {1080, 7200, 555, 885}, .font = countFont,
         .alignment = Qt::AlignHCenter, .fitsCaption = true, .border = true,
         .hover = "Questo è il tuo punteggio. Forza con il  record", .spoken = "Risposte esatte %1",
         .description = "Il tuo punteggio"},
     {CONTROL(Label1), .place = {3480, 6480, 2520, 495}, .caption = "Risposte errate",
         .font = captionFont, .color = 0xFF0000, .fitsCaption = true, .border = true},
-    {CONTROL(lblScore1), .place = {4320, 7200, 540, 885}, .caption = "0", .font = countFont,
-        .color = 0xFF0000, .alignment = Qt::AlignHCenter, .fitsCaption = true, .border = true,
+    {CONTROL(lblScore1), .place = {4320, 7200, 540, 885}, .font = countFont, .color = 0xFF0000,
+        .alignment = Qt::AlignHCenter, .fitsCaption = true, .border = true,
         .spoken = "Risposte errate %1"},
     {CONTROL(Label3), .place = {6840, 6360, 2340, 495}, .caption = "Risposte totali",
         .font = captionFont, .color = 0x0000FF, .fitsCaption = true, .border = true},
-    {CONTROL(lblScore2), .place = {7800, 7080, 555, 885}, .caption = "0", .font = countFont,
-        .color = 0x0000FF, .alignment = Qt::AlignHCenter, .fitsCaption = true, .border = true,
+    {CONTROL(lblScore2), .place = {7800, 7080, 555, 885}, .font = countFont, .color = 0x0000FF,
+        .alignment = Qt::AlignHCenter, .fitsCaption = true, .border = true,
         .spoken = "Risposte totali %1"},
 
     {CONTROL(cmdExit), .place = {7080, 8280, 1935, 975}, .caption = "E&xit", .font = buttonFont,
@@ -109,8 +110,8 @@ const Row design[] = {
         .description = "Propone il prossimo problema", .picture = ":/assets/smile.svg",
         .drawingSize = {32, 32}, .disabledPicture = ":/assets/neutral.svg", .takesFocus = true,
         .squarePointer = true},
-    {CONTROL(txtAnswer), .place = {8040, 0, 3135, 1080}, .caption = "0", .font = entryFont,
-        .color = entryText, .background = entryBackground, .alignment = Qt::AlignCenter,
+    {CONTROL(txtAnswer), .place = {8040, 0, 3135, 1080}, .font = entryFont, .color = entryText,
+        .background = entryBackground, .alignment = Qt::AlignCenter,
         .hover = "Inserisci il risultato e  premi il tasto  Invio",
         .description = "Scrivi il risultato in centimetri, con la virgola per i decimali, e "
                        "premi Invio",

@@ -119,8 +119,7 @@ void Tavola::showGame()
 void Tavola::Form_Load()
 {
     m_game.load();
-    render();
-    showClock(m_clock.load(designedCaption));
+    render(&m_game.model(), m_clock.load(designedCaption));
 }
 
 void Tavola::Form_Activate()
@@ -130,7 +129,7 @@ void Tavola::Form_Activate()
 
 void Tavola::Form_Resize()
 {
-    showClock(m_clock.resize(windowStateOf(windowState())));
+    render(nullptr, m_clock.resize(windowStateOf(windowState())));
 }
 
 void Tavola::cmdNext_Click()
@@ -174,7 +173,7 @@ void Tavola::endProgram()
 
 void Tavola::Timer1_Timer()
 {
-    showClock(m_clock.tick(windowStateOf(windowState())));
+    render(nullptr, m_clock.tick(windowStateOf(windowState())));
 }
 
 void Tavola::new_Click()
@@ -267,12 +266,21 @@ void Tavola::connectHandlers()
         [this](int code, const QString &text) { return txtAnswer_KeyPress(code, text); });
 }
 
+// The only writer of the window: the game's model after one of its handlers, and what the
+// clock shows after a load, a tick or a resize; a tick leaves the game's controls, and so
+// the focus, alone.
+void Tavola::render(const WindowModel *game, const ClockShows &clock)
+{
+    if (game)
+        renderGame(*game);
+    renderClock(clock);
+}
+
 // A screen reader says a control's name as the focus reaches it, and takes a change to a
 // focused box's text for the focus itself: so the names first, then the focus, then the
 // rest. A button must be enabled to take the focus.
-void Tavola::render()
+void Tavola::renderGame(const WindowModel &model)
 {
-    const WindowModel &model = m_game.model();
     m_speaker.speak(model, m_controls);
     if (model.focus == Focus::txtAnswer) {
         m_controls.txtAnswer->setFocus(Qt::OtherFocusReason);
@@ -283,7 +291,7 @@ void Tavola::render()
     forEachControl(model, m_controls, Show{});
 }
 
-void Tavola::showClock(const ClockShows &shows)
+void Tavola::renderClock(const ClockShows &shows)
 {
     if (shows.lblTime)
         m_controls.lblTime->setCaption(fromModel(*shows.lblTime));
@@ -311,7 +319,7 @@ void Tavola::runHandler(Operation &&operation)
     } catch (const std::exception &error) {
         failure = QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(error.what()));
     }
-    render();
+    render(&m_game.model());
     if (!failure.isEmpty())
         showRuntimeError(this, failure);
 }

@@ -12,8 +12,9 @@
 //  4. txtAnswer_KeyPress hands both to Game::answerKeyPress (engine/), plain C++, which
 //     filters the code, judges on Enter and writes the verdict, the counts and the focus
 //     into its WindowModel; a GameError stops it where it stands.
-//  5. render() writes the WindowModel into the widgets, the only place that does; Qt paints
-//     them. A runtime error is then shown in a modal box, and the game goes on.
+//  5. render() writes the WindowModel into the widgets, the only place that does, as it
+//     writes what the clock shows after a tick; Qt paints them. A runtime error is then
+//     shown in a modal box, and the game goes on.
 
 #include "app/accessibility.h"
 #include "app/design.h"
@@ -64,8 +65,9 @@ private:
 
     void loadWindow();
     void connectHandlers();
-    void render();
-    void showClock(const ClockShows &shows);
+    void render(const WindowModel *game, const ClockShows &clock = {});
+    void renderGame(const WindowModel &model);
+    void renderClock(const ClockShows &shows);
     FocusedControl focusedControl() const;
     void endProgram();
     template<typename Operation>
