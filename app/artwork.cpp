@@ -39,6 +39,30 @@ QPixmap rendered(QSvgRenderer &renderer, const QSize &size, qreal devicePixelRat
     return pixmap;
 }
 
+// The build draws each picture at the sizes the window shows it, as premultiplied ARGB
+// pixels: no image format to parse and no plugin to seek. Pixels stored as they are are
+// shown from the resource itself; inflated ones live as long as the image. A size the build
+// did not draw gives a null pixmap.
+QPixmap prerenderedArtwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
+{
+    const QSize pixels = size * devicePixelRatio;
+    const QResource raw(QStringLiteral(":/prerendered/%1-%2x%3.argb")
+                            .arg(QFileInfo(resource).baseName())
+                            .arg(pixels.width())
+                            .arg(pixels.height()));
+    auto bytes = std::make_unique<QByteArray>(raw.uncompressedData());
+    if (bytes->size() != qsizetype(pixels.width()) * pixels.height() * 4)
+        return {};
+    const uchar *bits = reinterpret_cast<const uchar *>(bytes->constData());
+    const QImage image(
+        bits, pixels.width(), pixels.height(), pixels.width() * 4,
+        QImage::Format_ARGB32_Premultiplied,
+        [](void *kept) { delete static_cast<QByteArray *>(kept); }, bytes.release());
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
 // Renders the sizes not yet in the cache, parsing the drawing at most once.
 class ArtworkRenderer
 {
@@ -70,29 +94,6 @@ private:
 };
 
 } // namespace
-
-// The build draws each picture at the sizes the window shows it, as premultiplied ARGB
-// pixels: no image format to parse and no plugin to seek. Pixels stored as they are are
-// shown from the resource itself; inflated ones live as long as the image.
-QPixmap prerenderedArtwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
-{
-    const QSize pixels = size * devicePixelRatio;
-    const QResource raw(QStringLiteral(":/prerendered/%1-%2x%3.argb")
-                            .arg(QFileInfo(resource).baseName())
-                            .arg(pixels.width())
-                            .arg(pixels.height()));
-    auto bytes = std::make_unique<QByteArray>(raw.uncompressedData());
-    if (bytes->size() != qsizetype(pixels.width()) * pixels.height() * 4)
-        return {};
-    const uchar *bits = reinterpret_cast<const uchar *>(bytes->constData());
-    const QImage image(
-        bits, pixels.width(), pixels.height(), pixels.width() * 4,
-        QImage::Format_ARGB32_Premultiplied,
-        [](void *kept) { delete static_cast<QByteArray *>(kept); }, bytes.release());
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
-}
 
 QPixmap artwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
 {

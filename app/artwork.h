@@ -14,10 +14,6 @@ namespace tavola {
 // every later load of the window, so neither a repaint nor a new game parses them again.
 QPixmap artwork(const QString &resource, const QSize &size, qreal devicePixelRatio);
 
-// The drawing as the build rendered it at this size and density, or a null pixmap where
-// it did not.
-QPixmap prerenderedArtwork(const QString &resource, const QSize &size, qreal devicePixelRatio);
-
 // An icon from one drawing at the given sizes.
 QIcon artworkIcon(const QString &resource, std::initializer_list<int> sizes);
 

@@ -45,7 +45,6 @@ public:
     explicit ClientArea(QWidget *parent = nullptr);
 
     void dockToBottom(QWidget *bar);
-    qreal scale() const { return m_scale; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

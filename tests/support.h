@@ -57,6 +57,23 @@ inline float rFor(int value, int offset, int range)
     return (float(value - offset) + 0.5f) / float(range);
 }
 
+// How each locale the tests run under writes 09:05:07, 23:14:31 and 2 January 2027.
+struct LocalForms {
+    const char *locale, *morning, *evening, *date;
+};
+inline constexpr LocalForms localForms[] = {{"C", "09:05:07", "23:14:31", "2 Jan 2027"},
+    {"en_US", "9:05:07 AM", "11:14:31 PM", "1/2/27"}, {"de_DE", "09:05:07", "23:14:31", "02.01.27"},
+    {"it_IT", "09:05:07", "23:14:31", "02/01/27"}};
+
+inline const LocalForms &formsUnderTest()
+{
+    const QByteArray locale = qgetenv("TAVOLA_TEST_LOCALE").left(5);
+    for (const LocalForms &forms : localForms)
+        if (locale == forms.locale)
+            return forms;
+    return localForms[0];
+}
+
 // A run "under the Italian locale" proves nothing unless that locale is in force: CTest
 // names it in TAVOLA_TEST_LOCALE, and Qt sets it from the environment at start-up.
 inline QString localeProblem()
