@@ -104,7 +104,8 @@ struct Played {
     QWidget *focused() const { return window.focusWidget(); }
 
     // "<Key>" presses a key, "[name]" gives a control the focus, "{new}" starts a new game,
-    // anything else is typed character by character as a keyboard would send it.
+    // "{paste:text}" and "{drop:text}" offer a text, "_" for a blank; anything else is typed
+    // character by character as a keyboard would send it.
     void play(const QStringList &steps)
     {
         const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
@@ -120,6 +121,13 @@ struct Played {
             } else if (step == "{new}") {
                 child<QAction>("new")->trigger();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            } else if (step.startsWith("{paste:") || step.startsWith("{drop:")) {
+                offer(step.section(':', 1)
+                          .chopped(1)
+                          .replace('_', ' ')
+                          .replace("\\n", "\n")
+                          .replace("\\r", "\r"),
+                    step.startsWith("{drop:"));
             } else if (step.startsWith('[')) {
                 child(step.mid(1).chopped(1))->setFocus();
             } else {
@@ -127,6 +135,26 @@ struct Played {
                     QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(c), {});
             }
         }
+    }
+
+    // Ctrl+V, or a drop at the end of the box, which takes it as a copy or not at all.
+    QStringList drops;
+    void offer(const QString &text, bool dropped)
+    {
+        auto *box = child<QLineEdit>("txtAnswer");
+        QApplication::clipboard()->setText(text);
+        if (!dropped)
+            return QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QMimeData data;
+        data.setText(text);
+        const QPoint end = box->rect().center() + QPoint(box->width() / 3, 0);
+        QDragEnterEvent enter(end, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(end, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &drop);
+        drops << (!drop.isAccepted()                  ? "refused"
+                : drop.dropAction() == Qt::CopyAction ? "copied"
+                                                      : "moved");
     }
 
     // What the pupil sees of the game: the question, the box, the verdict, the figure's
@@ -187,8 +215,8 @@ class WindowTest : public QObject
 private slots:
     void initTestCase() { QVERIFY2(localeProblem().isEmpty(), qPrintable(localeProblem())); }
 
-    // Each row: the steps the pupil takes; what the pupil then sees; the boxes met on the
-    // way.
+    // Each row: the steps the pupil takes; what the pupil then sees; the boxes and drops met
+    // on the way.
     void theKeyboardPlaysTheGame_data()
     {
         const QString rows = QString::fromUtf8(R"(
@@ -213,6 +241,18 @@ Tab goes round all six     ; 12 <Return> <Tab> <Tab> <Tab> <Tab> <Tab> <Tab> ; I
 Enter on Exit asks first   ; 12 <Return> <Tab> <Tab> <Tab> <Tab> <Tab> <Return> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdExit|on ; exitQuestion: Uscire dal programma | Vuoi veramente lasciarmi  ?
 new game, then wrong       ; 12 <Return> <Return> 15 <Return> {new} 12 <Return> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdNext|on
 new game, then right       ; 12 <Return> <Return> 15 <Return> 7 {new} 10 <Return> ; Ipotenusa BC|10|Esatto. Sei in gamba!!!|6|8|-|-|-|-|1|0|1|cmdNext|on
+a trailing zero is right   ; 10,0 <Return>            ; Ipotenusa BC|10,0|Esatto. Sei in gamba!!!|6|8|-|-|-|-|1|0|1|cmdNext|on
+a leading zero is right    ; 010 <Return>             ; Ipotenusa BC|010|Esatto. Sei in gamba!!!|6|8|-|-|-|-|1|0|1|cmdNext|on
+a thousandth off is wrong  ; 10,001 <Return>          ; Ipotenusa BC|10,001|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdNext|on
+paste, then type           ; 3 {paste:4,5} 9          ; Ipotenusa BC|34,59||6|8|-|-|-|-|0|0|0|txtAnswer|off
+paste trims its blanks     ; 3 {paste:_12,5\n} 9      ; Ipotenusa BC|312,59||6|8|-|-|-|-|0|0|0|txtAnswer|off
+pastes refused             ; 3 {paste:4.5} {paste:-4} {paste:dieci} {paste:1_2} 9 ; Ipotenusa BC|39||6|8|-|-|-|-|0|0|0|txtAnswer|off
+paste cut at six           ; 3 {paste:4567890} 9      ; Ipotenusa BC|345678||6|8|-|-|-|-|0|0|0|txtAnswer|off
+blanks pasted first        ; 3 <Home> {paste:__} 9    ; Ipotenusa BC|93||6|8|-|-|-|-|0|0|0|txtAnswer|off
+pasted first, with blanks  ; 3 <Home> {paste:_12\r\n} 9 ; Ipotenusa BC|1293||6|8|-|-|-|-|0|0|0|txtAnswer|off
+a drop is a copy           ; 3 {drop:_4,5\n} 9        ; Ipotenusa BC|34,59||6|8|-|-|-|-|0|0|0|txtAnswer|off ; copied
+a drop refused             ; 3 {drop:4.5} 9           ; Ipotenusa BC|39||6|8|-|-|-|-|0|0|0|txtAnswer|off ; refused
+two commas are no number   ; 1,2,3 <Return>           ; Ipotenusa BC|1,2,3||6|8|-|-|-|-|0|0|0|txtAnswer|off ; runtimeError: Attenzione | La risposta non è un numero. Scrivi solo cifre, con al massimo una virgola: per esempio 12,5.
 no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|-|-|0|0|0|txtAnswer|off ; runtimeError: Attenzione | La risposta non è un numero. Scrivi solo cifre, con al massimo una virgola: per esempio 12,5.
 )");
         QTest::addColumn<QString>("steps");
@@ -235,41 +275,7 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         ModalBoxes modal;
         game.play(steps.split(' ', Qt::SkipEmptyParts));
         QCOMPARE(game.seen(), seen);
-        QCOMPARE(modal.seen.join(""), boxes);
-    }
-
-    // Ctrl+V, the context menu's paste and a drop into "3": the box never holds what the
-    // filter refuses, and typing goes on right after what came in; a drop is a copy, and one
-    // the box refuses is not taken at all. "^" pastes before the 3.
-    void pastesAndDropsKeepToTheFilter()
-    {
-        const std::tuple<QString, QString, int> offers[] = {{"4,5", "34,5", 4},
-            {" 12,5\n", "312,5", 5}, {"4.5", "3", 1}, {"-4", "3", 1}, {"dieci", "3", 1},
-            {"4567890", "345678", 6}, {"^  ", "3", 0}, {"^ 12\r\n", "123", 2}};
-        for (const auto &[offer, inTheBox, cursor] : offers) {
-            Played game;
-            auto *box = game.child<QLineEdit>("txtAnswer");
-            QApplication::clipboard()->setText(offer.startsWith('^') ? offer.mid(1) : offer);
-            game.play({"3", offer.startsWith('^') ? "<Home>" : "", "<Ctrl+V>"});
-            QCOMPARE(box->text(), inTheBox);
-            QCOMPARE(box->cursorPosition(), cursor);
-            if (offer.startsWith('^'))
-                continue;
-            box->setText("3");
-            box->paste();
-            QCOMPARE(box->text(), inTheBox);
-            box->setText("3");
-            QMimeData data;
-            data.setText(offer);
-            const QPoint end = box->rect().center() + QPoint(box->width() / 3, 0);
-            QDragEnterEvent enter(end, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(box, &enter);
-            QDropEvent drop(end, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(box, &drop);
-            QCOMPARE(box->text(), inTheBox);
-            QCOMPARE(drop.isAccepted(), inTheBox != "3");
-            QVERIFY(!drop.isAccepted() || drop.dropAction() == Qt::CopyAction);
-        }
+        QCOMPARE((modal.seen + game.drops).join(""), boxes);
     }
 
     // The design shows at one pixel to 15 twips where it fits, and shrinks alike where it
@@ -403,54 +409,57 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
     }
 
     // What a screen reader hears, in words a synthesizer reads as they stand: the problem with
-    // its data where the pupil types, the verdict and the counts on the button the focus
-    // goes to, once, the figure, the unit and the counts on the other stops; nothing of a
-    // hidden value; and every control that takes the focus, and every picture, has a name.
+    // its data where the pupil types, the verdict and the counts once on the button the focus
+    // goes to, the figure, the unit and the counts on the other stops, nothing of a hidden
+    // value; every control that takes the focus, and every picture, has a name.
     void aReaderHearsTheGameAsSeen()
     {
         Played game;
-        const auto heard = [&](const char *name) {
-            return QAccessible::queryAccessibleInterface(game.child(name))->text(QAccessible::Name);
+        const auto said = [](QObject *object, QAccessible::Text kind = QAccessible::Name) {
+            return QAccessible::queryAccessibleInterface(object)->text(kind);
         };
         const auto hears = [&] {
             QStringList all;
-            for (const char *name : {"txtAnswer", "cmdNext", "lblcat1", "Lblcat2", "lblipoeu",
-                     "lblScore1", "Picture3", "Text1", "StatusBar1"})
-                all << heard(name);
-            return all;
+            for (const char *name : {"txtAnswer", "cmdNext", "Lblcat2", "lblipoeu", "lblScore1",
+                     "Picture3", "Text1", "StatusBar1"})
+                all << said(game.child(name));
+            return all.join('|');
         };
-        const QString problem = "Trova l'ipotenusa BC. Dati cateto AB 6 centimetri e cateto AC 8 "
-                                "centimetri";
-        const QStringList start{problem, "Nuovo calcolo", "Cateto AB 6 centimetri",
-            "Cateto AC 8 centimetri", "", "Risposte errate 0",
-            "Triangolo rettangolo ABC retto in A, con l'altezza AH sull'ipotenusa BC. " + problem,
-            "Centimetri, l'unità della risposta per l'ipotenusa BC",
-            "Esatte 0, errate 0, totale 0"};
-        QCOMPARE(hears(), start);
-        game.play({"9,5", "<Return>"});
-        QStringList judged = start;
-        judged[1] = "Sbagliato. La risposta giusta è 10 centimetri. Esatte 0, errate 1, totale 1. "
-                    "Nuovo calcolo";
-        judged[5] = "Risposte errate 1";
-        judged[8] = "Esatte 0, errate 1, totale 1";
-        QCOMPARE(hears(), judged);
-        // Heard once: back on the button, the pupil hears its name alone.
-        game.play({"[Text1]", "[cmdNext]"});
-        QCOMPARE(heard("cmdNext"), "Nuovo calcolo");
-        game.play({"<Return>"});
-        QCOMPARE(hears().mid(0, 5),
-            (QStringList{"Trova il cateto AC. Dati cateto AB 8 centimetri "
-                         "e ipotenusa BC 17 centimetri",
-                "Nuovo calcolo", "Cateto AB 8 centimetri", "", "Ipotenusa BC 17 centimetri"}));
-        game.play({"15", "<Return>"});
-        QCOMPARE(
-            heard("cmdNext"), "Esatto. Sei in gamba! Esatte 1, errate 1, totale 2. Nuovo calcolo");
-        QCOMPARE(heard("Label4") + heard("Label2_1"), "uguale");
+        // Each row: the steps; then what the answer box, the button, AC, BC, the wrong count,
+        // the picture, the unit box and the status bar are named.
+        const QString journey = QString::fromUtf8(R"(
+                           ; {BC}|Nuovo calcolo|Cateto AC 8 centimetri||Risposte errate 0|{figure}{BC}|Centimetri, l'unità della risposta per l'ipotenusa BC|Esatte 0, errate 0, totale 0
+9,5 <Return>               ; {BC}|Sbagliato. La risposta giusta è 10 centimetri. Esatte 0, errate 1, totale 1. Nuovo calcolo|Cateto AC 8 centimetri||Risposte errate 1|{figure}{BC}|Centimetri, l'unità della risposta per l'ipotenusa BC|Esatte 0, errate 1, totale 1
+[Text1] [cmdNext] <Return> ; {AC}|Nuovo calcolo||Ipotenusa BC 17 centimetri|Risposte errate 1|{figure}{AC}|Centimetri, l'unità della risposta per il cateto AC|Esatte 0, errate 1, totale 1
+15 <Return>                ; {AC}|Esatto. Sei in gamba! Esatte 1, errate 1, totale 2. Nuovo calcolo||Ipotenusa BC 17 centimetri|Risposte errate 1|{figure}{AC}|Centimetri, l'unità della risposta per il cateto AC|Esatte 1, errate 1, totale 2
+)")
+                                    .replace("{figure}",
+                                        "Triangolo rettangolo ABC retto in A, con "
+                                        "l'altezza AH sull'ipotenusa BC. ")
+                                    .replace("{BC}",
+                                        "Trova l'ipotenusa BC. Dati cateto AB 6 "
+                                        "centimetri e cateto AC 8 centimetri")
+                                    .replace("{AC}",
+                                        "Trova il cateto AC. Dati cateto AB 8 "
+                                        "centimetri e ipotenusa BC 17 centimetri");
+        for (const QString &row : journey.split('\n', Qt::SkipEmptyParts)) {
+            game.play(row.section(';', 0, 0).split(' ', Qt::SkipEmptyParts));
+            QCOMPARE(hears(), row.section(';', 1).trimmed());
+        }
+        game.play({"[Text1]", "[cmdNext]"}); // heard once: back on it, its name alone
+        QCOMPARE(said(game.child("cmdNext")), "Nuovo calcolo");
+        QCOMPARE(said(game.child("Label4")) + said(game.child("Label2_1")), "uguale");
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(game.window.menuBar());
+        QStringList menus; // each entry's name and its key; a description would be said too
+        for (int i = 0; i < bar->childCount(); ++i)
+            for (QAccessible::Text kind :
+                {QAccessible::Name, QAccessible::Accelerator, QAccessible::Description})
+                menus << bar->child(i)->text(kind);
+        QCOMPARE(menus.join('|'), "Scuola|Alt+S||Ciao|Alt+I||Calcolatrice|||Nuovo gioco||");
         for (QWidget *control : game.controls()) {
-            const QString name =
-                QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            const QString name = said(control);
             if (auto *label = qobject_cast<QLabel *>(control); label && label->isHidden())
-                QVERIFY2(name.isEmpty(), qPrintable(label->objectName())); // AC = 15
+                QVERIFY2(name.isEmpty(), qPrintable(label->objectName()));
             if (control->focusPolicy() != Qt::NoFocus || control->inherits("tavola::Picture"))
                 QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
             static const QRegularExpression readAloud("[:;()]|\\bcm\\b");
@@ -582,29 +591,23 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         Played game(draws);
         ModalBoxes modal;
         const int widgets = QApplication::allWidgets().size();
-        const QString typed = "0123456789,.-a ";
-        const QStringList keys{"<Return>", "<Enter>", "<Backspace>", "<Tab>", "<Space>", "<Alt+N>",
-            "<Alt+X>", "<KP.>"};
+        const QStringList steps =
+            QStringList{"<Return>", "<Enter>", "<Backspace>", "<Tab>", "<Space>", "<Alt+N>",
+                "<Alt+X>", "<KP.>", "<Home>", "<Ctrl+V>", "<Ctrl+V>"}
+            + QString("0123456789,.-a ").split("", Qt::SkipEmptyParts);
         int right = 0, wrong = 0;
         for (int event = 0; event < 2000; ++event) {
-            auto *box = game.child<QLineEdit>("txtAnswer");
             const int what = chance.bounded(10);
-            if (what < 2)
-                game.play({typed.mid(chance.bounded(typed.size()), 1)});
-            else if (what < 4)
-                game.play({keys[chance.bounded(keys.size())]});
-            else if (what < 6) {
-                QApplication::clipboard()->setText(
-                    QStringList{"4,5", " 12\n", "1.5", "x"}[what - 4]);
-                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QApplication::clipboard()->setText(QStringList{"4,5", " 12\n", "1.5", "x"}[what % 4]);
+            if (what < 6) {
+                game.play({steps[chance.bounded(steps.size())]});
             } else if (what == 6) {
                 QTest::mouseClick(
                     game.child(chance.bounded(2) ? "cmdNext" : "txtAnswer"), Qt::LeftButton);
             } else if (what == 7) {
                 game.window.resize(400 + chance.bounded(900), 300 + chance.bounded(700));
             } else if (what == 8 && chance.bounded(10) == 0) {
-                game.child<QAction>("new")->trigger();
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                game.play({"{new}"});
                 QVERIFY(QApplication::allWidgets().size() <= widgets + 2);
                 right = wrong = 0;
             }

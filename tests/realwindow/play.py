@@ -53,36 +53,34 @@ def wait_for(what, probe, seconds=10):
         fail("waited %g s in vain for %s%s" % (seconds, what, error and " (%r)" % error or ""))
 
 
-def root(square):  # None when it is no fraction: another rule may find the length
-    guess = Fraction(isqrt(square.numerator), isqrt(square.denominator)) if square >= 0 else 0
+def root(square):  # None where the root is irrational: no problem asks for that length
+    guess = Fraction(isqrt(square.numerator), isqrt(square.denominator))
     return guess if guess * guess == square else None
 
 
-# Right angle at A, height AH, projections BH and HC: Pythagoras, Euclid's first theorem
-# (AB² = BC·BH) and second (AH² = BH·HC) on the side of B, and their mirror on that of C.
-RULES = [("BC", ("AB", "AC"), lambda ab, ac: root(ab * ab + ac * ac)),
-         ("AB", ("BC", "AC"), lambda bc, ac: root(bc * bc - ac * ac)),
-         ("BH", ("AB", "BC"), lambda ab, bc: ab * ab / bc),
-         ("BC", ("AB", "BH"), lambda ab, bh: ab * ab / bh),
-         ("AB", ("BC", "BH"), lambda bc, bh: root(bc * bh)),
-         ("AH", ("BH", "HC"), lambda bh, hc: root(bh * hc)),
-         ("BH", ("AH", "HC"), lambda ah, hc: ah * ah / hc),
-         ("BH", ("BC", "HC"), lambda bc, hc: bc - hc),
-         ("BC", ("BH", "HC"), lambda bh, hc: bh + hc)]
-MIRROR = {"AB": "AC", "AC": "AB", "BH": "HC", "HC": "BH", "BC": "BC", "AH": "AH"}
-RULES += [(MIRROR[t], tuple(MIRROR[n] for n in needs), f) for t, needs, f in RULES]
+# Right angle at A, height AH: the projections BH and HC fix the triangle, with BC = BH + HC,
+# AB² = BC·BH and AC² = BC·HC (Euclid's first theorem), AH² = BH·HC (his second). Here they are
+# from each pair of lengths a problem gives, by Pythagoras and those theorems.
+PROJECTIONS = {
+    ("AB", "AC"): lambda ab, ac: (ab * ab / (bc := root(ab * ab + ac * ac)), ac * ac / bc),
+    ("AB", "BC"): lambda ab, bc: (ab * ab / bc, bc - ab * ab / bc),
+    ("AC", "BC"): lambda ac, bc: (bc - ac * ac / bc, ac * ac / bc),
+    ("BH", "HC"): lambda bh, hc: (bh, hc),
+    ("AH", "BH"): lambda ah, bh: (bh, ah * ah / bh),
+    ("AH", "HC"): lambda ah, hc: (ah * ah / hc, hc),
+    ("AC", "HC"): lambda ac, hc: (ac * ac / hc - hc, hc)}
 
 
 def solve(given, asked):
-    values = dict(given)
-    for _ in MIRROR:
-        for target, needs, rule in RULES:
-            if target not in values and all(n in values for n in needs):
-                if (found := rule(*(values[n] for n in needs))) is not None:
-                    values[target] = found
-    if len(given) != 2 or asked not in values or (values[asked] * 100).denominator != 1:
-        fail("%s from %s: not two lengths given or no answer of two decimals" % (asked, given))
-    return values[asked]
+    pair = tuple(sorted(given))
+    if pair not in PROJECTIONS:
+        fail("%s from %s: no problem of the game gives these two" % (asked, given))
+    bh, hc = PROJECTIONS[pair](*(given[name] for name in pair))
+    value = {"BH": bh, "HC": hc, "BC": bh + hc, "AB": root((bh + hc) * bh),
+             "AC": root((bh + hc) * hc), "AH": root(bh * hc)}[asked]
+    if value is None or (value * 100).denominator != 1:
+        fail("%s from %s is %s: no answer of two decimals" % (asked, given, value))
+    return value
 
 
 def italian(v):
