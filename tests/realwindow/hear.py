@@ -15,10 +15,13 @@ import sys
 import tempfile
 import threading
 import time
+from decimal import Decimal
+from fractions import Fraction
+from math import isqrt
 
 sys.dont_write_bytecode = True  # the source tree stays as it is
 import play
-from play import LENGTH, TITLE, fail, italian, lengths, run, solve, start, start_desktop
+from play import TITLE, fail, run, start, start_desktop
 
 # Loaded by Orca from its preferences: each utterance, as Orca hands it to its speech server,
 # goes to Orca's standard output, a terminal, which Python flushes line by line.
@@ -30,8 +33,47 @@ def heard(text, acss, interrupt):
     spoken(text, acss, interrupt)
 orca.speech._speak = heard
 """
+LENGTH = r"(Cateto|Ipotenusa|Altezza|Proiezione) (\w\w) (\d+(,\d\d?)?) centimetri"
 PROBLEM = r"^Trova .*?(\w\w)\. Dati (.*) testo\.$"
 READ_ALOUD = re.compile(r"[:;()]|\bcm\b")
+
+
+def root(square):  # None where the root is irrational: no problem asks for that length
+    guess = Fraction(isqrt(square.numerator), isqrt(square.denominator))
+    return guess if guess * guess == square else None
+
+
+# Right angle at A, height AH: the projections BH and HC fix the triangle, with BC = BH + HC,
+# AB² = BC·BH and AC² = BC·HC (Euclid's first theorem), AH² = BH·HC (his second). Here they are
+# from each pair of lengths a problem gives, by Pythagoras and those theorems.
+PROJECTIONS = {
+    ("AB", "AC"): lambda ab, ac: (ab * ab / (bc := root(ab * ab + ac * ac)), ac * ac / bc),
+    ("AB", "BC"): lambda ab, bc: (ab * ab / bc, bc - ab * ab / bc),
+    ("AC", "BC"): lambda ac, bc: (bc - ac * ac / bc, ac * ac / bc),
+    ("BH", "HC"): lambda bh, hc: (bh, hc),
+    ("AH", "BH"): lambda ah, bh: (bh, ah * ah / bh),
+    ("AH", "HC"): lambda ah, hc: (ah * ah / hc, hc),
+    ("AC", "HC"): lambda ac, hc: (ac * ac / hc - hc, hc)}
+
+
+def solve(given, asked):
+    pair = tuple(sorted(given))
+    if pair not in PROJECTIONS:
+        fail("%s from %s: no problem of the game gives these two" % (asked, given))
+    bh, hc = PROJECTIONS[pair](*(given[name] for name in pair))
+    value = {"BH": bh, "HC": hc, "BC": bh + hc, "AB": root((bh + hc) * bh),
+             "AC": root((bh + hc) * hc), "AH": root(bh * hc)}[asked]
+    if value is None or (value * 100).denominator != 1:
+        fail("%s from %s is %s: no answer of two decimals" % (asked, given, value))
+    return value
+
+
+def italian(v):
+    return format((Decimal(v.numerator) / v.denominator).normalize(), "f").replace(".", ",")
+
+
+def lengths(matches):
+    return {m[2]: Fraction(m[3].replace(",", ".")) for m in matches}
 
 
 class Ear:
