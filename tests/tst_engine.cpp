@@ -265,7 +265,8 @@ private slots:
         }
         const std::tuple<double, const char *, const char *> written[] = {{2.0, "####.##", "2,"},
             {0.0, "####", ""}, {0.0, "###0", "0"}, {0.125, "###.##", ",13"},
-            {2.675, "###.##", "2,68"}, {999.999, "###.##", "1000,"}, {123456.0, "###", "123456"}};
+            {2.675, "###.##", "2,68"}, {999.999, "###.##", "1000,"}, {123456.0, "###", "123456"},
+            {2.5, "#.00", "2,50"}, {std::nextafter(10.05, 0.0), "###.#", "10,1"}};
         for (const auto &[value, pattern, shown] : written)
             QCOMPARE(text(formatWithPattern(value, pattern)), shown);
         QCOMPARE(table.errorOf([] { formatWithPattern(NAN, "###"); }), ErrorKind::FloatingPoint);

@@ -111,7 +111,7 @@ struct Played {
             {"<Space>", {Qt::Key_Space, {}}}, {"<Tab>", {Qt::Key_Tab, {}}},
             {"<Alt+N>", {Qt::Key_N, Qt::AltModifier}}, {"<Alt+X>", {Qt::Key_X, Qt::AltModifier}},
             {"<Backspace>", {Qt::Key_Backspace, {}}}, {"<Home>", {Qt::Key_Home, {}}},
-            {"<Ctrl+V>", {Qt::Key_V, Qt::ControlModifier}},
+            {"<Ctrl+V>", {Qt::Key_V, Qt::ControlModifier}}, {"<F10>", {Qt::Key_F10, {}}},
             {"<KP.>", {Qt::Key_Period, Qt::KeypadModifier}}};
         for (const QString &step : steps) {
             if (keys.count(step)) {
@@ -247,6 +247,7 @@ paste cut at six           ; 3 {paste:4567890} 9      ; Ipotenusa BC|345678||6|8
 blanks pasted first        ; 3 <Home> {paste:__} 9    ; Ipotenusa BC|93||6|8|-|-|-|-|0|0|0|txtAnswer|off
 pasted first, with blanks  ; 3 <Home> {paste:_12\r\n} 9 ; Ipotenusa BC|1293||6|8|-|-|-|-|0|0|0|txtAnswer|off
 a drop is a copy           ; 3 {drop:_4,5\n} 9        ; Ipotenusa BC|34,59||6|8|-|-|-|-|0|0|0|txtAnswer|off ; copied
+a drop lands where dropped ; 3 <Home> {drop:4} 9      ; Ipotenusa BC|349||6|8|-|-|-|-|0|0|0|txtAnswer|off ; copied
 a drop refused             ; 3 {drop:4.5} 9           ; Ipotenusa BC|39||6|8|-|-|-|-|0|0|0|txtAnswer|off ; refused
 two commas are no number   ; 1,2,3 <Return>           ; Ipotenusa BC|1,2,3||6|8|-|-|-|-|0|0|0|txtAnswer|off ; runtimeError: Attenzione | La risposta non è un numero. Scrivi solo cifre, con al massimo una virgola: per esempio 12,5.
 no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|-|-|0|0|0|txtAnswer|off ; runtimeError: Attenzione | La risposta non è un numero. Scrivi solo cifre, con al massimo una virgola: per esempio 12,5.
@@ -333,15 +334,16 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
     void theWindowLooksAsDesigned_data()
     {
         QTest::addColumn<std::vector<float>>("draws");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QRgb>("question");
-        QTest::newRow("Pythagoras") << twoProblems << "" << QRgb(0xFF00FF);
+        QTest::newRow("at start") << twoProblems << "" << QRgb(0xFF00FF);
+        QTest::newRow("Pythagoras") << twoProblems << "<Return>" << QRgb(0xFF00FF);
         QTest::newRow("Euclid, height")
-            << std::vector{rFor(9, 1, 15), rFor(1, 1, 6), rFor(5, 1, 15), rFor(5, 1, 15)} << "12"
-            << QRgb(0x00FF00);
+            << std::vector{rFor(9, 1, 15), rFor(1, 1, 6), rFor(5, 1, 15), rFor(5, 1, 15)}
+            << "12 <Return>" << QRgb(0x00FF00);
         QTest::newRow("Euclid, projection")
-            << std::vector{rFor(12, 1, 15), rFor(4, 1, 6), rFor(1, 1, 15), rFor(1, 1, 15)} << "1"
-            << QRgb(0x0000FF);
+            << std::vector{rFor(12, 1, 15), rFor(4, 1, 6), rFor(1, 1, 15), rFor(1, 1, 15)}
+            << "1 <Return>" << QRgb(0x0000FF);
     }
 
     // The designed colours, then the whole client area against the SHA-256 in golden.txt, per
@@ -349,10 +351,10 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
     void theWindowLooksAsDesigned()
     {
         QFETCH(std::vector<float>, draws);
-        QFETCH(QString, typed);
+        QFETCH(QString, steps);
         QFETCH(QRgb, question);
         Played game(draws);
-        game.play({typed, "<Return>"});
+        game.play(steps.split(' ', Qt::SkipEmptyParts));
         QTest::qWait(600); // one tick of the clock
         QWidget *client = game.window.centralWidget();
         const QImage seen = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -369,6 +371,10 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
             QCOMPARE(mostOf(colours(name)), colour);
         QVERIFY(colours("Shape7")[0xFF00FF] > 0.8 * game.child("Shape7")->width()); // the line HC
         QVERIFY(colours("Label5")[question] > 30);
+        const QImage pointer = game.child("cmdNext")->cursor().pixmap().toImage();
+        const qreal dpr = pointer.width() / 16.0; // its left edge is drawn, its corner left clear
+        QVERIFY(pointer.pixelColor(int(4.5 * dpr), 8 * dpr).alpha() == 255
+            && pointer.pixelColor(0, 0).alpha() == 0);
         const QByteArray hash = QCryptographicHash::hash(
             QByteArrayView(seen.constBits(), seen.sizeInBytes()), QCryptographicHash::Sha256)
                                     .toHex();
@@ -439,6 +445,8 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
                 {QAccessible::Name, QAccessible::Accelerator, QAccessible::Description})
                 menus << bar->child(i)->text(kind);
         QCOMPARE(menus.join('|'), "Scuola|Alt+S||Ciao|Alt+I||Calcolatrice|||Nuovo gioco||");
+        game.play({"<F10>"}); // the first menu opens, and its entry has the focus
+        QTRY_VERIFY(bar->child(0)->state().focused && !bar->child(1)->state().focused);
         for (QWidget *control : game.controls()) {
             const QString name = said(control);
             if (auto *label = qobject_cast<QLabel *>(control); label && label->isHidden())
@@ -488,6 +496,14 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
                 + game.window.findChildren<QAction *>("new").size(),
             2);
         QCOMPARE(game.window.windowTitle() + game.child<QLabel>("lblTime")->text(), designedTitle);
+        QStringList offered; // the rebuilt menus offer all they did
+        for (QAction *entry : game.window.menuBar()->actions())
+            for (QAction *item : entry->menu() ? entry->menu()->actions() : QList{entry})
+                offered << item->text();
+        QCOMPARE(offered.join('|'),
+            "Tavola: esercizi sul triangolo rettangolo|Fatto con cura per chi "
+            "impara la geometria|Un problema alla volta, senza fretta|Buon "
+            "divertimento!|Calcolatrice|Nuovo gioco");
         QCOMPARE(game.random->calls, (std::vector<double>{game.random->calls[0], 2, 4, -1, 4, -1}));
         QWidget other;
         other.show();
