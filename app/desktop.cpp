@@ -14,11 +14,6 @@ bool SystemDesktop::start(const Calculator &calculator, QString &error)
     return calculator.launch(error);
 }
 
-void SystemDesktop::beep()
-{
-    QApplication::beep();
-}
-
 void SystemDesktop::endProgram()
 {
     QCoreApplication::exit(0);

@@ -19,7 +19,6 @@ public:
     // Starts the calculator on its own, not waited for; false, with the reason, if it could
     // not be started.
     virtual bool start(const Calculator &calculator, QString &error) = 0;
-    virtual void beep() = 0;
     // Ends the program at once: the event loop returns and no further handler runs.
     virtual void endProgram() = 0;
 };
@@ -28,7 +27,6 @@ class SystemDesktop final : public Desktop
 {
 public:
     bool start(const Calculator &calculator, QString &error) override;
-    void beep() override;
     void endProgram() override;
 };
 

@@ -64,10 +64,4 @@ void sayGoodbye(QWidget *window, const QString &time, const QString &date)
         QStringLiteral("Data ") + date, QStringLiteral("Ciao a presto. Ore ") + time);
 }
 
-void showAlarm(QWidget *window, const QString &prompt)
-{
-    showBox(window, {"alarm", QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok},
-        QStringLiteral("Sveglia"), prompt);
-}
-
 } // namespace tavola

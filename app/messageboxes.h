@@ -28,6 +28,4 @@ bool confirmExit(QWidget *window);
 
 void sayGoodbye(QWidget *window, const QString &time, const QString &date);
 
-void showAlarm(QWidget *window, const QString &prompt);
-
 } // namespace tavola

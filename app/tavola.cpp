@@ -297,11 +297,6 @@ void Tavola::renderClock(const ClockShows &shows)
         m_controls.lblTime->setCaption(fromModel(*shows.lblTime));
     if (shows.caption)
         setWindowTitle(fromModel(*shows.caption));
-    if (shows.alarm) {
-        m_desktop->beep();
-        showAlarm(this, fromModel(*shows.alarm));
-        m_clock.alarmClosed();
-    }
 }
 
 // A runtime error abandons the rest of the handler; what was done stays and is shown,

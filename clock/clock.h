@@ -19,14 +19,9 @@ inline const std::string restoredCaption = "Giocare con I Trigorio";
 struct ClockShows {
     std::optional<std::string> lblTime;
     std::optional<std::string> caption;
-    // The alarm: a beep, then a modal box with this prompt; the window then calls
-    // alarmClosed().
-    std::optional<std::string> alarm;
 };
 
-// The clock label and the window caption, remembering what it last showed in each. The
-// alarm time is empty at every load of the window, and nothing sets it; whether the alarm
-// has sounded is kept across loads.
+// The clock label and the window caption, remembering what the label last showed.
 class Clock
 {
 public:
@@ -39,17 +34,9 @@ public:
     // Every change of the window's size or state.
     ClockShows resize(WindowState state);
 
-    void setAlarmTime(std::optional<TimeOfDay> time) { m_alarmTime = time; }
-    void alarmClosed();
-
 private:
-    bool alarmDue(const TimeOfDay &now);
-
     const TimeSource &m_time;
     std::string m_lblTime;
-    std::optional<TimeOfDay> m_alarmTime;
-    bool m_sounded = false;
-    bool m_ringing = false;
 };
 
 } // namespace tavola

@@ -3,7 +3,7 @@
 
 // The clock: its label follows the displayed second while the window is maximised or
 // minimised and stands still in the normal state, where the caption becomes the title; the
-// time and the date read the user's way; an alarm sounds once a day, never without a time.
+// time and the date read the user's way.
 #include "support.h"
 
 #include "clock/clock.h"
@@ -16,11 +16,11 @@ using namespace tavola;
 
 namespace {
 
-// What the window is asked to show: "label | caption | alarm", "-" where it is left alone.
+// What the window is asked to show: "label | caption", "-" where it is left alone.
 QString shown(const ClockShows &shows)
 {
     QStringList fields;
-    for (const auto &field : {shows.lblTime, shows.caption, shows.alarm})
+    for (const auto &field : {shows.lblTime, shows.caption})
         fields << (field ? QString::fromStdString(*field) : QStringLiteral("-"));
     return fields.join(" | ");
 }
@@ -57,49 +57,21 @@ private slots:
     {
         FixedClock time;
         Clock clock(time);
-        QCOMPARE(shown(clock.load("Gioca")), " | Gioca | -");
+        QCOMPARE(shown(clock.load("Gioca")), " | Gioca");
         const auto tickAt = [&](int second, WindowState state, int millisecond = 0) {
             time.time = {23, 14, second, millisecond};
             return shown(clock.tick(state));
         };
-        QCOMPARE(tickAt(31, WindowState::Maximised), timeAt(23, 14, 31) + " | - | -");
-        QCOMPARE(tickAt(31, WindowState::Maximised, 500), "- | - | -");
-        QCOMPARE(tickAt(32, WindowState::Minimised), timeAt(23, 14, 32) + " | - | -");
-        QCOMPARE(shown(clock.resize(WindowState::Minimised)), "- | - | -");
-        QCOMPARE(shown(clock.resize(WindowState::Maximised)), "- | - | -");
-        QCOMPARE(shown(clock.resize(WindowState::Normal)), "- | Giocare con I Trigorio | -");
+        QCOMPARE(tickAt(31, WindowState::Maximised), timeAt(23, 14, 31) + " | -");
+        QCOMPARE(tickAt(31, WindowState::Maximised, 500), "- | -");
+        QCOMPARE(tickAt(32, WindowState::Minimised), timeAt(23, 14, 32) + " | -");
+        QCOMPARE(shown(clock.resize(WindowState::Minimised)), "- | -");
+        QCOMPARE(shown(clock.resize(WindowState::Maximised)), "- | -");
+        QCOMPARE(shown(clock.resize(WindowState::Normal)), "- | Giocare con I Trigorio");
         for (int second : {33, 33, 34})
-            QCOMPARE(tickAt(second, WindowState::Normal), "- | - | -");
-        QCOMPARE(tickAt(35, WindowState::Maximised), timeAt(23, 14, 35) + " | - | -");
-        QCOMPARE(shown(clock.load("Gioca")), " | Gioca | -");
-    }
-
-    // Set for 07:00:00, it sounds at the first tick at or after it, once, in the normal
-    // state too; ticks while its box is open open no other; it re-arms before the time, the
-    // next day. Whether it sounded survives a new load, which clears the time.
-    void alarmSoundsOnceADay()
-    {
-        FixedClock time;
-        Clock clock(time);
-        clock.load("");
-        const auto alarmAt = [&](int hour, int minute, int second, WindowState state) {
-            time.time = {hour, minute, second, 0};
-            return shown(clock.tick(state)).section(" | ", 2);
-        };
-        const QString sounds = "Sveglia alle " + timeAt(7, 0, 1);
-        QCOMPARE(alarmAt(7, 0, 1, WindowState::Maximised), "-");
-        clock.setAlarmTime(TimeOfDay{7, 0, 0, 0});
-        QCOMPARE(alarmAt(6, 59, 59, WindowState::Maximised), "-");
-        QCOMPARE(alarmAt(7, 0, 1, WindowState::Normal), sounds);
-        QCOMPARE(alarmAt(7, 0, 2, WindowState::Maximised), "-");
-        clock.alarmClosed();
-        for (const auto &[hour, minute, second] : {std::tuple{7, 0, 3}, {23, 59, 59}, {0, 0, 0}})
-            QCOMPARE(alarmAt(hour, minute, second, WindowState::Minimised), "-");
-        QCOMPARE(alarmAt(7, 0, 1, WindowState::Minimised), sounds);
-        clock.alarmClosed();
-        clock.load("");
-        clock.setAlarmTime(TimeOfDay{7, 0, 0, 0});
-        QCOMPARE(alarmAt(7, 0, 2, WindowState::Maximised), "-");
+            QCOMPARE(tickAt(second, WindowState::Normal), "- | -");
+        QCOMPARE(tickAt(35, WindowState::Maximised), timeAt(23, 14, 35) + " | -");
+        QCOMPARE(shown(clock.load("Gioca")), " | Gioca");
     }
 
     // Between two readings of Qt's clock, unless midnight falls between them.

@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tavola developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The engine as the pupil meets it: every problem it can pose shows the right two lengths,
-// hides and names the asked one and judges its exact decimal right and a thousandth off
-// wrong; the generator is stirred in the fixed order; the counts and the number rules hold
-// at their limits; an error stops an operation where it stands.
+// The engine: every problem it can pose, judged to the thousandth; the generator's order; the
+// counts and the number rules at their limits; an error stops an operation where it stands.
 #include "support.h"
 
 #include "engine/answertext.h"
@@ -104,10 +102,9 @@ class EngineTest : public QObject
 private slots:
     void initTestCase() { QVERIFY2(localeProblem().isEmpty(), qPrintable(localeProblem())); }
 
-    // From whole-number geometry: the family (2n, n² − 1, n² + 1), scaled; the 3-4-5 and
-    // 7-24-25 triangles scaled by k, with BH = AB²/BC, HC = BC − BH and, from the area,
-    // AH = AB·AC/BC, all in hundredths. Each problem follows one of kind 6 from base 5, so
-    // that every reseed with a carried-over value shows.
+    // From whole-number geometry: (2n, n² − 1, n² + 1) scaled; 3-4-5 and 7-24-25 scaled by k,
+    // with BH = AB²/BC, HC = BC − BH, AH = AB·AC/BC, in hundredths. Each follows a problem of
+    // kind 6 from base 5, so that every reseed with a carried-over value shows.
     void everyProblemIsPosedAndJudgedExactly_data()
     {
         QTest::addColumn<Problem>("problem");
@@ -227,20 +224,6 @@ private slots:
         }
     }
 
-    void keysFollowTheFilter()
-    {
-        Table table;
-        table.pose(ten);
-        for (int code = 0; code < 0x3000; ++code) {
-            const bool passes = (code >= '0' && code <= '9') || code == ',' || code == 8;
-            if (code != enterCode)
-                QCOMPARE(table.game.answerKeyPress(code, "1"), passes ? code : 0);
-        }
-        QCOMPARE(table.game.state().wrongCount + table.game.state().rightCount, 0);
-        QCOMPARE(table.game.answerKeyPress(enterCode, "10"), enterCode);
-        QCOMPARE(table.game.state().rightCount, 1);
-    }
-
     // The limits of the number rules; the fuzz targets cover the rest of their ground.
     void numbersKeepToTheirRules()
     {
@@ -276,8 +259,8 @@ private slots:
         QCOMPARE(parseAnswer(",96"), 0.96f);
     }
 
-    // The game's own generator, from a fixed seed: the kinds and triangles come as often as
-    // the draws intend, and a reseed stirs the state rather than resets it.
+    // The game's own generator: the kinds and triangles come as often as the draws intend, and
+    // a reseed stirs the state rather than resets it.
     void problemsComeAsOftenAsDesigned()
     {
         SplitMixRandom source(20261207);
@@ -295,17 +278,14 @@ private slots:
             QVERIFY(std::abs(kinds[kind] / problems - 1.0 / 15) < 0.005);
         QVERIFY(std::abs(sevenTwentyFour / problems - 0.6 * 2 / 15) < 0.005);
 
-        std::vector<float> drawn[2];
-        for (int seed : {1, 2}) {
-            SplitMixRandom fresh(seed);
-            for (int i = 0; i < 8; ++i) {
-                fresh.reseed(0);
-                const float r = fresh.next();
-                QVERIFY(r >= 0 && r < 1 && r * 16777216.0f == std::floor(r * 16777216.0f));
-                drawn[seed - 1].push_back(r);
-            }
+        SplitMixRandom one(1), two(2); // reseeded alike, they still differ
+        for (int i = 0; i < 8; ++i) {
+            one.reseed(0);
+            two.reseed(0);
+            const float r = one.next();
+            QVERIFY(r >= 0 && r < 1 && r * 16777216.0f == std::floor(r * 16777216.0f));
+            QVERIFY(r != two.next());
         }
-        QVERIFY(drawn[0] != drawn[1]);
     }
 };
 
