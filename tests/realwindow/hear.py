@@ -6,18 +6,11 @@ pupil does, with Debian's screen reader Orca in Italian; what Orca says is read 
 it to its speech server. On anything unexpected, one line says why. Without Orca, one line says so and it ends
 with 77."""
 
-import os
-import pty
-import re
-import shutil
-import subprocess
-import sys
-import tempfile
-import threading
-import time
+import os, pty, re, shutil, subprocess, sys, tempfile, threading, time
 from decimal import Decimal
 from fractions import Fraction
 from math import isqrt
+from pathlib import Path
 
 sys.dont_write_bytecode = True  # the source tree stays as it is
 import play
@@ -129,27 +122,25 @@ def answer_to(said):
 
 def start_reader():
     """The desktop, a speech server and Orca, in Italian; what Orca says comes to the Ear."""
-    home = tempfile.mkdtemp()
+    home = Path(tempfile.mkdtemp())
     start_desktop()
-    os.environ.update(HOME=home, XDG_RUNTIME_DIR=home, LANG="it_IT.UTF-8", LC_ALL="it_IT.UTF-8")
+    os.environ.update(HOME=str(home), XDG_RUNTIME_DIR=str(home), LANG="it_IT.UTF-8",
+                      LC_ALL="it_IT.UTF-8")
     # Its own speech server, in the foreground, since one Orca spawns outlives the test, with
     # speech-dispatcher's dummy voice on ALSA's null device: there is no sound card to open.
-    os.makedirs(os.path.join(home, "speechd"))
-    with open(os.path.join(home, "speechd", "speechd.conf"), "w") as conf:
-        conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
-                   'AddModule "dummy" "sd_dummy" "dummy.conf"\nDefaultModule dummy\n')
+    (home / "speechd").mkdir()
+    (home / "speechd" / "speechd.conf").write_text(
+        'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+        'AddModule "dummy" "sd_dummy" "dummy.conf"\nDefaultModule dummy\n')
     start("speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
-          os.path.join(home, "speechd"), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    play.wait_for("the speech server", lambda: os.path.exists(
-        os.path.join(home, "speech-dispatcher", "speechd.sock")))
+          home / "speechd", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    play.wait_for("the speech server", (home / "speech-dispatcher" / "speechd.sock").exists)
     # Orca's own log of what it speaks, and nothing else: its full debug log would slow its
     # answers to the keys it listens to, and Qt would hand them on late or lose them.
-    os.makedirs(os.path.join(home, "orca"))
-    with open(os.path.join(home, "orca", "orca-customizations.py"), "w") as customization:
-        customization.write(CUSTOMIZATION)
+    (home / "orca").mkdir()
+    (home / "orca" / "orca-customizations.py").write_text(CUSTOMIZATION)
     reader, writer = pty.openpty()
-    start("orca", "--user-prefs", os.path.join(home, "orca"), stdout=writer,
-          stderr=subprocess.DEVNULL)
+    start("orca", "--user-prefs", home / "orca", stdout=writer, stderr=subprocess.DEVNULL)
     ear = Ear(reader)
     play.wait_for("Orca to speak", lambda: ear.said(), 30)
     return ear

@@ -5,11 +5,7 @@
 openbox, read over AT-SPI as a screen reader does, answered once, then minimised, restored and
 maximised; on anything unexpected, one line says why."""
 
-import os
-import re
-import subprocess
-import sys
-import time
+import os, re, subprocess, sys, time
 
 import pyatspi
 
