@@ -110,8 +110,8 @@ struct Played {
             {"<Space>", {Qt::Key_Space, {}}}, {"<Tab>", {Qt::Key_Tab, {}}},
             {"<Alt+N>", {Qt::Key_N, Qt::AltModifier}}, {"<Alt+X>", {Qt::Key_X, Qt::AltModifier}},
             {"<Backspace>", {Qt::Key_Backspace, {}}}, {"<Home>", {Qt::Key_Home, {}}},
-            {"<Ctrl+V>", {Qt::Key_V, Qt::ControlModifier}}, {"<F10>", {Qt::Key_F10, {}}},
-            {"<KP.>", {Qt::Key_Period, Qt::KeypadModifier}}};
+            {"<Right>", {Qt::Key_Right, {}}}, {"<Ctrl+V>", {Qt::Key_V, Qt::ControlModifier}},
+            {"<F10>", {Qt::Key_F10, {}}}, {"<KP.>", {Qt::Key_Period, Qt::KeypadModifier}}};
         for (const QString &step : steps) {
             if (keys.count(step)) {
                 QTest::keyClick(focused(), keys.at(step).first, keys.at(step).second);
@@ -243,6 +243,7 @@ paste, then type           ; 3 {paste:4,5} 9          ; Ipotenusa BC|34,59||6|8|
 paste trims its blanks     ; 3 {paste:_12,5\n} 9      ; Ipotenusa BC|312,59||6|8|-|-|-|-|0|0|0|txtAnswer|off
 pastes refused             ; 3 {paste:4.5} {paste:-4} {paste:dieci} {paste:1_2} 9 ; Ipotenusa BC|39||6|8|-|-|-|-|0|0|0|txtAnswer|off
 paste cut at six           ; 3 {paste:4567890} 9      ; Ipotenusa BC|345678||6|8|-|-|-|-|0|0|0|txtAnswer|off
+pasted between, blanks     ; 35 <Home> <Right> {paste:_4_} 9 ; Ipotenusa BC|3495||6|8|-|-|-|-|0|0|0|txtAnswer|off
 blanks pasted first        ; 3 <Home> {paste:__} 9    ; Ipotenusa BC|93||6|8|-|-|-|-|0|0|0|txtAnswer|off
 pasted first, with blanks  ; 3 <Home> {paste:_12\r\n} 9 ; Ipotenusa BC|1293||6|8|-|-|-|-|0|0|0|txtAnswer|off
 a drop is a copy           ; 3 {drop:_4,5\n} 9        ; Ipotenusa BC|34,59||6|8|-|-|-|-|0|0|0|txtAnswer|off ; copied
@@ -335,14 +336,19 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QTest::addColumn<std::vector<float>>("draws");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QRgb>("question");
-        QTest::newRow("at start") << twoProblems << "" << QRgb(0xFF00FF);
-        QTest::newRow("Pythagoras") << twoProblems << "<Return>" << QRgb(0xFF00FF);
+        QTest::addColumn<QString>("heard"); // in the answer box: what is given, nothing hidden
+        const QString bc = "Trova l'ipotenusa BC. Dati cateto AB 6 centimetri e cateto AC 8 "
+                           "centimetri";
+        QTest::newRow("at start") << twoProblems << "" << QRgb(0xFF00FF) << bc;
+        QTest::newRow("Pythagoras") << twoProblems << "<Return>" << QRgb(0xFF00FF) << bc;
         QTest::newRow("Euclid, height")
             << std::vector{rFor(9, 1, 15), rFor(1, 1, 6), rFor(5, 1, 15), rFor(5, 1, 15)}
-            << "12 <Return>" << QRgb(0x00FF00);
+            << "12 <Return>" << QRgb(0x00FF00)
+            << "Trova l'altezza AH. Dati proiezione BH 9 centimetri e proiezione HC 16 centimetri";
         QTest::newRow("Euclid, projection")
             << std::vector{rFor(12, 1, 15), rFor(4, 1, 6), rFor(1, 1, 15), rFor(1, 1, 15)}
-            << "1 <Return>" << QRgb(0x0000FF);
+            << "1 <Return>" << QRgb(0x0000FF)
+            << "Trova la proiezione BH. Dati cateto AB 7 centimetri e ipotenusa BC 25 centimetri";
     }
 
     // The designed colours, then the whole client area against the SHA-256 in golden.txt, per
@@ -352,8 +358,12 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QFETCH(std::vector<float>, draws);
         QFETCH(QString, steps);
         QFETCH(QRgb, question);
+        QFETCH(QString, heard);
         Played game(draws);
         game.play(steps.split(' ', Qt::SkipEmptyParts));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(game.child("txtAnswer"))->text(QAccessible::Name),
+            heard);
         QTest::qWait(600); // one tick of the clock
         QWidget *client = game.window.centralWidget();
         const QImage seen = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -371,8 +381,9 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QVERIFY(colours("Shape7")[0xFF00FF] > 0.8 * game.child("Shape7")->width()); // the line HC
         QVERIFY(colours("Label5")[question] > 30);
         const QImage pointer = game.child("cmdNext")->cursor().pixmap().toImage();
-        const qreal dpr = pointer.width() / 16.0; // its left edge is drawn, its corner left clear
-        QVERIFY(pointer.pixelColor(int(4.5 * dpr), 8 * dpr).alpha() == 255
+        const qreal dpr = pointer.width() / 16.0; // black inside white, its corner left clear
+        QVERIFY(pointer.pixelColor(int(4.5 * dpr), 8 * dpr) == Qt::black
+            && pointer.pixelColor(int(3.5 * dpr), 8 * dpr) == Qt::white
             && pointer.pixelColor(0, 0).alpha() == 0);
         const QByteArray hash = QCryptographicHash::hash(
             QByteArrayView(seen.constBits(), seen.sizeInBytes()), QCryptographicHash::Sha256)
