@@ -449,12 +449,15 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QCOMPARE(said(game.child("cmdNext")), "Nuovo calcolo");
         QCOMPARE(said(game.child("Label4")) + said(game.child("Label2_1")), "uguale");
         QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(game.window.menuBar());
-        QStringList menus; // each entry's name and its key; a description would be said too
+        QStringList menus; // name, key, whether it opens a menu; a description would be said
         for (int i = 0; i < bar->childCount(); ++i)
             for (QAccessible::Text kind :
                 {QAccessible::Name, QAccessible::Accelerator, QAccessible::Description})
-                menus << bar->child(i)->text(kind);
-        QCOMPARE(menus.join('|'), "Scuola|Alt+S||Ciao|Alt+I||Calcolatrice|||Nuovo gioco||");
+                menus << bar->child(i)->text(kind)
+                        + (kind || !bar->child(i)->state().hasPopup ? "" : "…");
+        QCOMPARE(menus.join('|'), "Scuola…|Alt+S||Ciao…|Alt+I||Calcolatrice|||Nuovo gioco||");
+        QCOMPARE(
+            said(game.child("cmdNext"), QAccessible::Description), "Propone il prossimo problema");
         game.play({"<F10>"}); // the first menu opens, and its entry has the focus
         QTRY_VERIFY(bar->child(0)->state().focused && !bar->child(1)->state().focused);
         for (QWidget *control : game.controls()) {
