@@ -3,8 +3,8 @@
 
 #pragma once
 
-// Test doubles (a random source that plays back chosen values and records every call, a
-// clock that stands still) and the check that a test really runs under its locale.
+// Test doubles: a random source that plays back chosen values and records every call, a
+// clock that stands still; and the check that a test runs under its locale.
 #include "engine/randomsource.h"
 #include "engine/timesource.h"
 
@@ -50,8 +50,7 @@ public:
     tavola::CalendarDate day{2026, 12, 6};
 };
 
-// The r that makes a draw of `range` values from `offset` give `value`: the middle of its
-// interval.
+// The r that makes a draw of `range` values from `offset` give `value`, mid-interval.
 inline float rFor(int value, int offset, int range)
 {
     return (float(value - offset) + 0.5f) / float(range);

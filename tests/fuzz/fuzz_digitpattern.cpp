@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tavola developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// formatWithPattern against its rule worked out another way: printf gives the 15 significant
-// digits, whole-number division rounds them half away from zero, and string edits keep the
-// zeros the '0' places ask for. An input is a pattern line, cut to '#', '0' and one '.', then a
-// value line for strtod ("2.675", "-1e300", "nan") or else the bytes of a double; every value
-// also goes through each of the game's patterns.
+// formatWithPattern against its rule worked out another way: printf's 15 significant digits,
+// rounded half away from zero by whole-number division. An input is a pattern line, then a
+// value for strtod or the bytes of a double; every value also goes through the game's patterns.
 #include "fuzzcheck.h"
 
 #include "engine/digitpattern.h"
