@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -531,7 +532,9 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         game.window.showNormal(); // the clock stands still, the caption is the title
         QTRY_COMPARE(game.window.windowTitle(), "Giocare con I Trigorio");
         game.clock->time = {9, 5, 8, 0};
+        QSignalSpy ticks(game.child<QTimer>("Timer1"), &QTimer::timeout); // twice a second
         QTest::qWait(600);
+        QVERIFY(ticks.count() == 1 || ticks.count() == 2);
         QCOMPARE(game.text("lblTime"), forms.morning);
         game.window.showMaximized();
         const QString later = QString(forms.morning).replace(":07", ":08");
