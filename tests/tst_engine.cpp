@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The engine: every problem it can pose, judged to the thousandth; the generator's order; the
-// counts and the number rules at their limits; an error stops an operation where it stands.
+// counts and the number rules at their limits; an error stops an operation where it stands;
+// the clock's texts and the system's time.
 #include "support.h"
 
+#include "clock/timetext.h"
 #include "engine/answertext.h"
 #include "engine/digitpattern.h"
 #include "engine/game.h"
 #include "engine/gameerror.h"
 #include "engine/keys.h"
 
+#include <QDateTime>
 #include <QTest>
 
 #include <algorithm>
@@ -291,6 +294,35 @@ private slots:
         for (int i = 0; i < 4096; ++i)
             ++hits.at(int(one.next() * 16));
         QVERIFY(*std::min_element(hits.begin(), hits.end()) > 200);
+    }
+
+    // The clock's texts: to the second, without the time zone, as each locale writes them,
+    // in the hours before ten too.
+    void timeAndDateReadTheLocalesWay()
+    {
+        for (const LocalForms &forms : localForms) {
+            const QLocale locale(forms.locale);
+            QCOMPARE(timeText({9, 5, 7, 0}, locale), forms.morning);
+            QCOMPARE(timeText({23, 14, 31, 0}, locale), forms.evening);
+            QCOMPARE(dateText({2027, 1, 2}, locale), forms.date);
+        }
+    }
+
+    // The system's clock: between two readings of Qt's, unless midnight falls between them.
+    void systemClockReadsLocalTime()
+    {
+        SystemTimeSource system;
+        for (int i = 0; i < 200; ++i) {
+            const QDateTime before = QDateTime::currentDateTime();
+            const TimeOfDay t = system.timeOfDay();
+            const QDate date(system.date().year, system.date().month, system.date().day);
+            const QDateTime read(date, QTime(t.hour, t.minute, t.second, t.millisecond));
+            const QDateTime after = QDateTime::currentDateTime();
+            QVERIFY(before.date() != after.date() || (before <= read && read <= after));
+            QVERIFY(
+                std::abs(system.secondsSinceMidnight() - read.time().msecsSinceStartOfDay() / 1e3)
+                < 1);
+        }
     }
 };
 
