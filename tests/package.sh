@@ -2,9 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Tavola developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The Debian package as Debian builds and tests it: built twice from fresh copies of the source,
-# in two places, under other file times, umask, locale and time zone, which must give the same
-# bytes; lintian must find no error nor warning; the installed package must pass its autopkgtest.
+# The Debian package built twice, elsewhere, under other file times, umask, locale and time zone,
+# to the same bytes; then lintian without error or warning, and the installed package's autopkgtest.
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 
 # The tests ran in the main tree with the same flags; here the packages' bytes count.

@@ -429,21 +429,19 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         };
         // Each row: the steps; then what the answer box, the button, AC, BC, the wrong count,
         // the picture, the unit box and the status bar are named.
-        const QString journey = QString::fromUtf8(R"(
+        QString journey = QString::fromUtf8(R"(
                            ; {BC}|Nuovo calcolo|Cateto AC 8 centimetri||Risposte errate 0|{figure}{BC}|Centimetri, l'unità della risposta per l'ipotenusa BC|Esatte 0, errate 0, totale 0
 9,5 <Return>               ; {BC}|Sbagliato. La risposta giusta è 10 centimetri. Esatte 0, errate 1, totale 1. Nuovo calcolo|Cateto AC 8 centimetri||Risposte errate 1|{figure}{BC}|Centimetri, l'unità della risposta per l'ipotenusa BC|Esatte 0, errate 1, totale 1
 [Text1] [cmdNext] <Return> ; {AC}|Nuovo calcolo||Ipotenusa BC 17 centimetri|Risposte errate 1|{figure}{AC}|Centimetri, l'unità della risposta per il cateto AC|Esatte 0, errate 1, totale 1
 15 <Return>                ; {AC}|Esatto. Sei in gamba! Esatte 1, errate 1, totale 2. Nuovo calcolo||Ipotenusa BC 17 centimetri|Risposte errate 1|{figure}{AC}|Centimetri, l'unità della risposta per il cateto AC|Esatte 1, errate 1, totale 2
-)")
-                                    .replace("{figure}",
-                                        "Triangolo rettangolo ABC retto in A, con "
-                                        "l'altezza AH sull'ipotenusa BC. ")
-                                    .replace("{BC}",
-                                        "Trova l'ipotenusa BC. Dati cateto AB 6 "
-                                        "centimetri e cateto AC 8 centimetri")
-                                    .replace("{AC}",
-                                        "Trova il cateto AC. Dati cateto AB 8 "
-                                        "centimetri e ipotenusa BC 17 centimetri");
+)");
+        journey
+            .replace("{figure}",
+                "Triangolo rettangolo ABC retto in A, con l'altezza AH sull'ipotenusa BC. ")
+            .replace("{BC}",
+                "Trova l'ipotenusa BC. Dati cateto AB 6 centimetri e cateto AC 8 centimetri")
+            .replace("{AC}",
+                "Trova il cateto AC. Dati cateto AB 8 centimetri e ipotenusa BC 17 centimetri");
         for (const QString &row : journey.split('\n', Qt::SkipEmptyParts)) {
             game.play(row.section(';', 0, 0).split(' ', Qt::SkipEmptyParts));
             QCOMPARE(hears(), row.section(';', 1).trimmed());

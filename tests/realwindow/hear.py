@@ -105,14 +105,13 @@ class Ear:
 
 def expect(step, said, first=None, once=None, never=None):
     print("%s: %s" % (step, " | ".join(said)))
+    heard = lambda pattern: [s for s in said if re.search(pattern, s)]
     if first and not re.search(first, said[0]):
         fail("%s: first heard %r, not %r" % (step, said[0], first))
-    if once and len([s for s in said if re.search(once, s)]) != 1:
-        fail("%s: %r heard %d times" % (step, once, len([s for s in said if re.search(once, s)])))
-    if never and any(re.search(never, s) for s in said):
-        fail("%s: heard %r" % (step, never))
-    if aloud := [s for s in said if READ_ALOUD.search(s)]:
-        fail("%s: a synthesizer reads punctuation or an abbreviation aloud in %r" % (step, aloud))
+    if once and len(heard(once)) != 1:
+        fail("%s: %r heard %d times" % (step, once, len(heard(once))))
+    if never and heard(never) or heard(READ_ALOUD):
+        fail("%s: heard %r, or punctuation or an abbreviation read aloud, in %r" % (step, never, said))
 
 
 def answer_to(said):
