@@ -73,8 +73,7 @@ inline const LocalForms &formsUnderTest()
     return localForms[0];
 }
 
-// A run "under the Italian locale" proves nothing unless that locale is in force: CTest
-// names it in TAVOLA_TEST_LOCALE, and Qt sets it from the environment at start-up.
+// A run under a locale proves nothing unless it is in force: CTest names it, Qt sets it.
 inline QString localeProblem()
 {
     const QByteArray requested = qgetenv("TAVOLA_TEST_LOCALE");

@@ -29,10 +29,8 @@ namespace {
 // Thousandths as the pupil writes them: 1961 -> "1,961", 1800 -> "1,8", 9000 -> "9".
 QString decimalText(long thousandths)
 {
-    QString text = QStringLiteral("%1,%2")
-                       .arg(thousandths / 1000)
-                       .arg(thousandths % 1000, 3, 10, QLatin1Char('0'));
-    while (text.endsWith('0') && text.contains(','))
+    QString text = QString::number(thousandths / 1000.0, 'f', 3).replace('.', ',');
+    while (text.endsWith('0'))
         text.chop(1);
     return text.endsWith(',') ? text.chopped(1) : text;
 }

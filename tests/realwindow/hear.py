@@ -1,10 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Tavola developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Usage, under dbus-run-session: hear.py GAME. The real game played by keys alone, as a blind
-pupil does, with Debian's screen reader Orca in Italian; what Orca says is read as Orca hands
-it to its speech server. On anything unexpected, one line says why. Without Orca, one line says so and it ends
-with 77."""
+"""Usage, under dbus-run-session: hear.py GAME. The real game played by keys alone with Orca in
+Italian, as a blind pupil does; a failure says why. Without Orca, one line says so; exit 77."""
 
 import os, pty, re, shutil, subprocess, sys, tempfile, threading, time
 from decimal import Decimal

@@ -2,8 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Usage, under dbus-run-session: play.py GAME SCREENSHOT. The real game on a private X server with
-openbox, read over AT-SPI as a screen reader does, answered once, then minimised, restored and
-maximised; on anything unexpected, one line says why."""
+openbox, read over AT-SPI, answered once, minimised, restored, maximised; a failure says why."""
 
 import os, re, subprocess, sys, time
 
