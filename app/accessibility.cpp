@@ -221,11 +221,6 @@ void setSpokenName(QWidget *widget, const QString &name)
         widget->setAccessibleName(name);
 }
 
-QString fromModel(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 void installSpokenForms()
@@ -241,10 +236,11 @@ void Speaker::speak(const WindowModel &model, const Controls &controls)
 {
     const Spoken spoken = spokenOf(model);
     setSpokenName(controls.txtAnswer,
-        spoken.problem.empty() ? QStringLiteral("Risposta") : fromModel(spoken.problem));
-    setSpokenName(controls.Picture3, fromModel(spoken.figure));
-    setSpokenName(controls.StatusBar1, fromModel(spoken.counts));
-    setSpokenName(controls.Text1, fromModel(spoken.unit));
+        spoken.problem.empty() ? QStringLiteral("Risposta")
+                               : QString::fromStdString(spoken.problem));
+    setSpokenName(controls.Picture3, QString::fromStdString(spoken.figure));
+    setSpokenName(controls.StatusBar1, QString::fromStdString(spoken.counts));
+    setSpokenName(controls.Text1, QString::fromStdString(spoken.unit));
     // Each verdict once: the operation that judged is the one that sends the focus there.
     if (model.focus == Focus::cmdNext)
         announceOnFocus(controls.cmdNext, spoken.judged);
@@ -261,7 +257,8 @@ void Speaker::announceOnFocus(QWidget *button, const std::string &announcement)
     if (announcement == m_announced)
         return;
     m_announced = announcement;
-    setSpokenName(button, fromModel(sentences(announcement, m_usualName.toStdString())));
+    setSpokenName(
+        button, QString::fromStdString(sentences(announcement, m_usualName.toStdString())));
 }
 
 // The focus leaving the button takes the announcement with it: heard again only where the

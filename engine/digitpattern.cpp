@@ -4,6 +4,7 @@
 #include "engine/digitpattern.h"
 
 #include "engine/gameerror.h"
+#include "engine/int16math.h"
 
 #include <algorithm>
 #include <charconv>
@@ -152,7 +153,7 @@ std::string formatWithPattern(double value, std::string_view pattern)
 
 std::string lengthText(double length)
 {
-    return formatWithPattern(length, std::trunc(length) == length ? "####" : "####.##");
+    return formatWithPattern(length, intPart(length) == length ? "####" : "####.##");
 }
 
 } // namespace tavola

@@ -78,6 +78,7 @@ void Game::poseEuclid()
         m_model.Label2_2.visible = false;
     m_model.Label5.color = question.color;
     m_model.Label5.caption = question.caption;
+    m_model.asked = question.asked;
     m_state.expectedAnswer = float(lengths[question.asked]);
 }
 

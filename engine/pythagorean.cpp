@@ -100,6 +100,7 @@ void Game::posePythagorean(int16 kindNumber)
     m_state.expectedAnswer = float(sides[kind.asked]);
     m_model.Label5.color = colors::magenta;
     m_model.Label5.caption = sideNames[kind.asked];
+    m_model.asked = kind.asked;
 }
 
 } // namespace tavola

@@ -12,7 +12,7 @@ namespace tavola {
 namespace {
 
 struct LengthName {
-    std::string_view bare;        // as the question label names it, in lower case
+    std::string_view bare;        // as a given length is named
     std::string_view withArticle; // as "Trova" needs it
 };
 
@@ -25,22 +25,6 @@ constexpr std::array<LengthName, lengthCount> lengthNames{{
     {"proiezione HC", "la proiezione HC"},
 }};
 
-std::string lowerFirst(std::string text)
-{
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
-        text[0] = char(text[0] - 'A' + 'a');
-    return text;
-}
-
-std::optional<Length> askedLength(const WindowModel &model)
-{
-    const std::string asked = lowerFirst(model.Label5.caption);
-    for (int length = 0; length < lengthCount; ++length)
-        if (lengthNames[length].bare == asked)
-            return Length(length);
-    return std::nullopt;
-}
-
 std::string inCentimetres(const std::string &value)
 {
     return value + (value == "1" ? " centimetro" : " centimetri");
@@ -48,7 +32,7 @@ std::string inCentimetres(const std::string &value)
 
 std::string problemOf(const WindowModel &model)
 {
-    const std::optional<Length> asked = askedLength(model);
+    const std::optional<Length> asked = model.asked;
     if (!asked)
         return {};
     std::string given;
@@ -95,7 +79,7 @@ Spoken spokenOf(const WindowModel &model)
     if (!spoken.problem.empty())
         spoken.figure = sentences(spoken.figure, spoken.problem);
     spoken.unit = "Centimetri";
-    if (const std::optional<Length> asked = askedLength(model))
+    if (const std::optional<Length> asked = model.asked)
         spoken.unit +=
             ", l'unità della risposta per " + std::string(lengthNames[*asked].withArticle);
     return spoken;

@@ -119,6 +119,7 @@ struct WindowModel : GameControls<LabelModel, BoxModel, ButtonModel> {
     WindowModel();
 
     Focus focus = Focus::Unchanged;
+    std::optional<Length> asked; // the length Label5 asks for, for what a reader is told
 
     friend bool operator==(const WindowModel &, const WindowModel &) = default;
 };

@@ -14,8 +14,7 @@ sys.dont_write_bytecode = True  # the source tree stays as it is
 import play
 from play import TITLE, fail, run, start, start_desktop
 
-# Loaded by Orca from its preferences: each utterance, as Orca hands it to its speech server,
-# goes to Orca's standard output, a terminal, which Python flushes line by line.
+# Loaded by Orca: each utterance it hands its speech server goes to a terminal, line by line.
 CUSTOMIZATION = """
 import orca.speech
 spoken = orca.speech._speak
@@ -61,10 +60,6 @@ def solve(given, asked):
 
 def italian(v):
     return format((Decimal(v.numerator) / v.denominator).normalize(), "f").replace(".", ",")
-
-
-def lengths(matches):
-    return {m[2]: Fraction(m[3].replace(",", ".")) for m in matches}
 
 
 class Ear:
@@ -114,7 +109,8 @@ def expect(step, said, first=None, once=None, never=None):
 
 def answer_to(said):
     problem = next(re.match(PROBLEM, s) for s in said if re.match(PROBLEM, s))
-    return solve(lengths(re.finditer(LENGTH, problem[2], re.IGNORECASE)), problem[1])
+    given = re.finditer(LENGTH, problem[2], re.IGNORECASE)
+    return solve({m[2]: Fraction(m[3].replace(",", ".")) for m in given}, problem[1])
 
 
 def start_reader():
@@ -199,8 +195,6 @@ if __name__ == "__main__":
         sys.exit(77)
     try:
         main(sys.argv[1])
-    except SystemExit:
-        raise
     except Exception as error:
         fail("%s: %s" % (type(error).__name__, error))
     finally:
