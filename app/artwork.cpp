@@ -46,10 +46,9 @@ QPixmap rendered(QSvgRenderer &renderer, const QSize &size, qreal devicePixelRat
 QPixmap prerenderedArtwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
 {
     const QSize pixels = size * devicePixelRatio;
-    const QResource raw(QStringLiteral(":/prerendered/%1-%2x%3.argb")
-                            .arg(QFileInfo(resource).baseName())
-                            .arg(pixels.width())
-                            .arg(pixels.height()));
+    const QString name = QStringLiteral(":/prerendered/%1-%2x%3.argb");
+    const QResource raw(name.arg(QFileInfo(resource).baseName(), QString::number(pixels.width()),
+        QString::number(pixels.height())));
     auto bytes = std::make_unique<QByteArray>(raw.uncompressedData());
     if (bytes->size() != qsizetype(pixels.width()) * pixels.height() * 4)
         return {};

@@ -88,14 +88,16 @@ std::optional<Calculator> programOnPath(const QString &program)
     return Calculator(nullptr, path);
 }
 
+void unref(GAppInfo *taken)
+{
+    if (taken)
+        g_object_unref(taken);
+}
+
 } // namespace
 
 Calculator::Calculator(GAppInfo *application, const QString &id)
-    : m_application(application,
-        [](GAppInfo *taken) {
-            if (taken)
-                g_object_unref(taken);
-        })
+    : m_application(application, unref)
     , m_id(id)
 {
 }

@@ -66,11 +66,15 @@ struct Show {
     }
 };
 
+std::unique_ptr<RandomSource> randomFromEntropy()
+{
+    return std::make_unique<SplitMixRandom>(SplitMixRandom::fromEntropy());
+}
+
 } // namespace
 
 Tavola::Tavola()
-    : Tavola(std::make_unique<SplitMixRandom>(SplitMixRandom::fromEntropy()),
-        std::make_unique<SystemTimeSource>())
+    : Tavola(randomFromEntropy(), std::make_unique<SystemTimeSource>())
 {
 }
 

@@ -81,14 +81,14 @@ void writeEntries(const QString &folder, int count)
         if (!file.open(QIODevice::WriteOnly))
             std::abort();
         const bool calculator = i == count - 1;
-        file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Programma %1\n"
-                                  "Comment=Un programma qualunque del desktop\nIcon=app%1\n"
-                                  "Exec=sh %U\nTerminal=false\nCategories=%2\n"
-                                  "[Desktop Action nuova]\nName=Nuova finestra\nExec=sh\n")
-                       .arg(i)
-                       .arg(calculator ? QStringLiteral("Utility;Calculator;")
-                                       : QStringLiteral("Utility;"))
-                       .toUtf8());
+        const QString entry =
+            QStringLiteral("[Desktop Entry]\nType=Application\nName=Programma %1\n"
+                           "Comment=Un programma qualunque del desktop\nIcon=app%1\n"
+                           "Exec=sh %U\nTerminal=false\nCategories=%2\n"
+                           "[Desktop Action nuova]\nName=Nuova finestra\nExec=sh\n");
+        const QString categories =
+            calculator ? QStringLiteral("Utility;Calculator;") : QStringLiteral("Utility;");
+        file.write(entry.arg(QString::number(i), categories).toUtf8());
     }
 }
 
