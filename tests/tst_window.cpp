@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,6 +192,26 @@ std::map<QRgb, qreal> coloursOf(const QImage &image, const QRect &logical)
     return counts;
 }
 
+// The pixels whose colour is off the reference's by more than antialiasing in another
+// renderer takes (under a tenth of that): a control moved by a pixel, a colour, stroke, text
+// or picture gone wrong change scores or hundreds.
+int pixelsOff(const QImage &seen, QImage reference)
+{
+    if (reference.size() != seen.size())
+        return seen.width() * seen.height();
+    reference = reference.convertToFormat(QImage::Format_RGB32);
+    int off = 0;
+    for (int y = 0; y < seen.height(); ++y) {
+        const auto *a = reinterpret_cast<const QRgb *>(seen.constScanLine(y));
+        const auto *b = reinterpret_cast<const QRgb *>(reference.constScanLine(y));
+        for (int x = 0; x < seen.width(); ++x)
+            off += std::abs(qRed(a[x]) - qRed(b[x])) > 16
+                || std::abs(qGreen(a[x]) - qGreen(b[x])) > 16
+                || std::abs(qBlue(a[x]) - qBlue(b[x])) > 16;
+    }
+    return off;
+}
+
 QRgb mostOf(const std::map<QRgb, qreal> &counts)
 {
     return std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) {
@@ -211,8 +230,7 @@ class WindowTest : public QObject
 private slots:
     void initTestCase() { QVERIFY2(localeProblem().isEmpty(), qPrintable(localeProblem())); }
 
-    // Each row: the steps the pupil takes; what the pupil then sees; the boxes and drops met
-    // on the way.
+    // Each row: the pupil's steps; what the pupil then sees; the boxes and drops met on the way.
     void theKeyboardPlaysTheGame_data()
     {
         const QString rows = QString::fromUtf8(R"(
@@ -235,16 +253,13 @@ editing keys               ; 1234 <Backspace> <Backspace> 9 ; Ipotenusa BC|129||
 Tab goes on to the picture ; 12 <Return> <Tab> <Tab>  ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|Picture3|on
 Tab goes round all six     ; 12 <Return> <Tab> <Tab> <Tab> <Tab> <Tab> <Tab> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdNext|on
 Enter on Exit asks first   ; 12 <Return> <Tab> <Tab> <Tab> <Tab> <Tab> <Return> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdExit|on ; exitQuestion: Uscire dal programma | Vuoi veramente lasciarmi  ?
-new game, then wrong       ; 12 <Return> <Return> 15 <Return> {new} 12 <Return> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdNext|on
-new game, then right       ; 12 <Return> <Return> 15 <Return> 7 {new} 10 <Return> ; Ipotenusa BC|10|Esatto. Sei in gamba!!!|6|8|-|-|-|-|1|0|1|cmdNext|on
+new game, right, wrong     ; 12 <Return> <Return> 15 <Return> 7 {new} 10 <Return> <Return> 12 <Return> ; Cateto AC|12|Sbagliato!! 15|8|-|17|-|-|-|1|1|2|cmdNext|on
 a thousandth off is wrong  ; 10,001 <Return>          ; Ipotenusa BC|10,001|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdNext|on
-paste, then type           ; 3 {paste:4,5} 9          ; Ipotenusa BC|34,59||6|8|-|-|-|-|0|0|0|txtAnswer|off
-paste trims its blanks     ; 3 {paste:_12,5\n} 9      ; Ipotenusa BC|312,59||6|8|-|-|-|-|0|0|0|txtAnswer|off
+paste trims its blanks     ; 3 {paste:_4,5\n} 9       ; Ipotenusa BC|34,59||6|8|-|-|-|-|0|0|0|txtAnswer|off
 pastes refused             ; 3 {paste:4.5} {paste:-4} {paste:dieci} {paste:1_2} 9 ; Ipotenusa BC|39||6|8|-|-|-|-|0|0|0|txtAnswer|off
 paste cut at six           ; 3 {paste:4567890} 9      ; Ipotenusa BC|345678||6|8|-|-|-|-|0|0|0|txtAnswer|off
 pasted between, blanks     ; 35 <Home> <Right> {paste:_4_} 9 ; Ipotenusa BC|3495||6|8|-|-|-|-|0|0|0|txtAnswer|off
-blanks pasted first        ; 3 <Home> {paste:__} 9    ; Ipotenusa BC|93||6|8|-|-|-|-|0|0|0|txtAnswer|off
-pasted first, with blanks  ; 3 <Home> {paste:_12\r\n} 9 ; Ipotenusa BC|1293||6|8|-|-|-|-|0|0|0|txtAnswer|off
+pasted first, blanks alone ; 3 <Home> {paste:__} {paste:_12\r\n} 9 ; Ipotenusa BC|1293||6|8|-|-|-|-|0|0|0|txtAnswer|off
 a drop is a copy           ; 3 {drop:_4,5\n} 9        ; Ipotenusa BC|34,59||6|8|-|-|-|-|0|0|0|txtAnswer|off ; copied
 a drop lands where dropped ; 3 <Home> {drop:4} 9      ; Ipotenusa BC|349||6|8|-|-|-|-|0|0|0|txtAnswer|off ; copied
 a drop refused             ; 3 {drop:4.5} 9           ; Ipotenusa BC|39||6|8|-|-|-|-|0|0|0|txtAnswer|off ; refused
@@ -307,8 +322,7 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QRect reach;
         for (QWidget *control : controls) {
             const QRect at = control->geometry(), want = designed(control, scale);
-            const QByteArray held = control->objectName().toLatin1();
-            const char *name = held.constData();
+            const QByteArray name = control->objectName().toLatin1();
             reach |= at;
             QVERIFY2(std::abs(at.x() - want.x()) <= 1 && std::abs(at.y() - want.y()) <= 1, name);
             if (auto *label = qobject_cast<QLabel *>(control)) // a comma keeps its tail
@@ -352,8 +366,8 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
             << "Trova la proiezione BH. Dati cateto AB 7 centimetri e ipotenusa BC 25 centimetri";
     }
 
-    // The designed colours, then the whole client area against the SHA-256 in golden.txt, per
-    // locale (the clock's form) and density. TAVOLA_GOLDEN=update writes them anew.
+    // The designed colours, then the whole client area against its golden image, per locale
+    // (the clock's form) and density. TAVOLA_GOLDEN=update writes them anew.
     void theWindowLooksAsDesigned()
     {
         QFETCH(std::vector<float>, draws);
@@ -365,7 +379,7 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QCOMPARE(
             QAccessible::queryAccessibleInterface(game.child("txtAnswer"))->text(QAccessible::Name),
             heard);
-        QTest::qWait(600); // one tick of the clock
+        QTRY_COMPARE(game.text("lblTime"), formsUnderTest().evening); // one tick of the clock
         QWidget *client = game.window.centralWidget();
         const QImage seen = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const auto placeOf = [&](const QWidget *control) {
@@ -386,28 +400,19 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QVERIFY(pointer.pixelColor(int(4.5 * dpr), 8 * dpr) == Qt::black
             && pointer.pixelColor(int(3.5 * dpr), 8 * dpr) == Qt::white
             && pointer.pixelColor(0, 0).alpha() == 0);
-        const QByteArray hash = QCryptographicHash::hash(
-            QByteArrayView(seen.constBits(), seen.sizeInBytes()), QCryptographicHash::Sha256)
-                                    .toHex();
-        QFile golden(QStringLiteral(TAVOLA_GOLDEN));
-        QVERIFY(golden.open(QIODevice::ReadWrite | QIODevice::Text));
-        std::map<QByteArray, QByteArray> hashes;
-        for (const QByteArray &line : golden.readAll().split('\n'))
-            if (const auto blank = line.lastIndexOf(' '); blank > 0)
-                hashes[line.left(blank)] = line.mid(blank + 1);
-        const QByteArray name = QTest::currentDataTag() + QByteArray(", ")
-            + qgetenv("TAVOLA_TEST_LOCALE") + " at " + QByteArray::number(seen.devicePixelRatio());
-        if (qEnvironmentVariable("TAVOLA_GOLDEN") == "update") {
-            hashes[name] = hash;
-            golden.resize(0);
-            for (const auto &[image, itsHash] : hashes)
-                golden.write(image + ' ' + itsHash + '\n');
-        }
-        const QString saved =
-            QDir::current().filePath("golden-" + QString(name).replace(' ', '-') + ".png");
+        const QString file = QStringLiteral(TAVOLA_GOLDEN "/%1-%2-at-%3.png")
+                                 .arg(QTest::currentDataTag(), formsUnderTest().locale)
+                                 .arg(seen.devicePixelRatio())
+                                 .remove(',')
+                                 .replace(' ', '-');
+        if (qEnvironmentVariable("TAVOLA_GOLDEN") == "update")
+            QVERIFY(seen.save(file));
+        const QString saved = QDir::current().filePath(QFileInfo(file).fileName());
         seen.save(saved);
-        QVERIFY2(
-            hashes[name] == hash, qPrintable("the window differs from its golden image: " + saved));
+        const int off = pixelsOff(seen, QImage(file));
+        QVERIFY2(off <= 8 * seen.devicePixelRatio() * seen.devicePixelRatio(),
+            qPrintable(
+                QStringLiteral("%1 pixels differ from %2: see %3").arg(off).arg(file, saved)));
     }
 
     // What a screen reader hears, in words a synthesizer reads as they stand; the verdict
@@ -477,15 +482,15 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         }
     }
 
-    // A new game rebuilds the window, its clock empty, its caption as designed. Coming back to
-    // the window poses nothing.
+    // The caption as designed, also once the maximised window has settled; a new game rebuilds
+    // the window, its clock empty, its caption as designed. Coming back to it poses nothing.
     void aNewGameStartsFromZero()
     {
         Played game;
         const QString designedTitle =
             "Gioca  con i Trigorio e con il Teorema di Pitagora Settembre 2022";
+        QTRY_VERIFY(!game.text("lblTime").isEmpty() && game.window.isMaximized()); // settled
         QCOMPARE(game.window.windowTitle(), designedTitle);
-        QTRY_VERIFY(!game.text("lblTime").isEmpty());
         game.play({"12", "<Return>", "<Return>"});
         const QPointer<QWidget> oldBox = game.child("txtAnswer");
         game.play({"{new}"});
@@ -530,8 +535,15 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QCOMPARE(game.child<QTimer>("Timer1")->interval(), 500); // it ticks twice a second
         QCOMPARE(game.text("lblTime"), forms.morning);
         game.window.showMaximized();
-        const QString later = QString(forms.morning).replace(":07", ":08");
+        QString later = QString(forms.morning).replace(":07", ":08");
         QTRY_COMPARE(game.text("lblTime"), later);
+        game.window.showMinimized(); // the clock goes on, and shows it on coming back
+        game.clock->time = {9, 5, 9, 0};
+        later.replace(":08", ":09");
+        QTRY_COMPARE(game.text("lblTime"), later);
+        QVERIFY(game.window.isMinimized());
+        game.window.showMaximized();
+        QCOMPARE(game.text("lblTime"), later);
         game.play({"<Alt+X>"});
         QCOMPARE(modal.seen.join('\n'),
             QString(
@@ -593,7 +605,7 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
                                           "{paste:1.5} {drop:3} {drop:x} {new} click resize "
                                           "0 1 2 3 4 5 6 7 8 9 , . - a")
                                       .split(' ');
-        int right = 0, wrong = 0;
+        int right = 0, wrong = 0, kinds = 0;
         for (int event = 0; event < 2000; ++event) {
             const QString step = steps[chance.bounded(steps.size())];
             if (step == "click")
@@ -619,6 +631,11 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
                     QStringLiteral("seed %1, event %2: ").arg(seed).arg(event) + seen.join('|')));
             std::tie(right, wrong) = std::pair(nowRight, nowWrong);
         }
+        // A set-up reseeds with the clock, then the kind before it: the one trace of kinds 7 to 15.
+        for (double before = 0; double call : game.random->calls)
+            if (std::exchange(before, call) == game.clock->secondsSinceMidnight() && call >= 0)
+                kinds |= 1 << int(call);
+        QCOMPARE(QString::number(kinds, 2), QString(16, '1'));
     }
 };
 
@@ -655,6 +672,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_DATA_DIRS", root + "/system");
     qputenv("PATH", root + "/bin%f");
     QApplication application(argc, argv);
+    QApplication::setCursorFlashTime(0); // a steady cursor: no grab catches it mid-blink
     WindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
