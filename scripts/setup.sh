@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Sourced by scripts/play, scripts/test and scripts/package: installs what a fresh Debian 12
-# machine lacks and builds the project into build/ with the flags of the Debian package.
+# or 13 machine lacks and builds the project into build/ with the flags of the Debian package.
 set -euo pipefail
 
 TAVOLA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -39,7 +39,7 @@ install_packages() {
 # What the package's build needs, as debian/control names it; dpkg-checkbuilddeps asks no
 # root when nothing is missing.
 install_build_dependencies() {
-    install_packages dpkg-dev build-essential
+    install_packages dpkg-dev build-essential git
     (cd "$TAVOLA_ROOT" && dpkg-checkbuilddeps 2>/dev/null) && return 0
     check_root
     echo "Installing the build dependencies in debian/control"
@@ -97,7 +97,7 @@ make_package() {
     local tree="$folder/tavola-$version"
     rm -rf "$folder"
     mkdir -p "$tree"
-    (cd "$TAVOLA_ROOT" && git ls-files -z --cached --others --exclude-standard \
+    (cd "$TAVOLA_ROOT" && git -c safe.directory="$TAVOLA_ROOT" ls-files -z --cached --others --exclude-standard \
         | tar --null --files-from=- --ignore-failed-read -cf -) | tar -xf - -C "$tree" "${tar_options[@]}"
     (cd "$tree" && dpkg-buildpackage -us -uc -j"$(nproc)" "$@")
     TAVOLA_DEB="$folder/tavola_${version}_$(dpkg --print-architecture).deb"
