@@ -5,6 +5,7 @@
 #include "app/translations.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,33 @@ QtMessageHandler qtMessages = nullptr;
 bool startingUp = true;
 std::vector<std::pair<QtMsgType, QString>> heldBack;
 
+// Qt tries Wayland first where WAYLAND_DISPLAY is set and falls back to X11 by itself; so when
+// no display could be used on a Wayland session without Qt's Wayland plugin, the missing
+// plugin is what the pupil's computer lacks.
+bool waylandPluginInstalled()
+{
+    const QStringList plugin{QStringLiteral("*qwayland*")};
+    for (const QString &folder : QCoreApplication::libraryPaths())
+        if (!QDir(folder + QStringLiteral("/platforms")).entryList(plugin, QDir::Files).isEmpty())
+            return true;
+    return false;
+}
+
+// One line, in words a screen reader reads as they stand.
+QByteArray whatIsMissing()
+{
+    const QByteArray opening = "Tavola non può aprire la sua finestra: ";
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !waylandPluginInstalled())
+        return opening
+            + "alla sessione Wayland manca il modulo di Qt per Wayland, il pacchetto "
+              "qt6-wayland. Installalo e riavvia Tavola.\n";
+    const QByteArray display = qgetenv("DISPLAY");
+    return opening + "qui non c'è uno schermo grafico ("
+        + (display.isEmpty() ? "la variabile DISPLAY è vuota"
+                             : "la variabile DISPLAY vale " + display)
+        + "). Avviala da una sessione desktop.\n";
+}
+
 void startUpMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (!startingUp) {
@@ -29,10 +57,7 @@ void startUpMessages(QtMsgType type, const QMessageLogContext &context, const QS
         heldBack.emplace_back(type, message);
         return;
     }
-    std::fprintf(stderr,
-        "Tavola non può aprire la sua finestra: qui non c'è uno schermo grafico (DISPLAY=%s). "
-        "Avviala da una sessione desktop.\n",
-        qgetenv("DISPLAY").isEmpty() ? "vuoto" : qgetenv("DISPLAY").constData());
+    std::fputs(whatIsMissing().constData(), stderr);
     std::_Exit(1);
 }
 

@@ -6,12 +6,13 @@
 # to the same bytes; then lintian without error or warning, and the installed package's autopkgtest.
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 
-# The tests ran in the main tree with the same flags; here the packages' bytes count.
-export DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}"
+# The first build runs the build-time tests, as Debian's builders do; the second skips them,
+# and the same bytes then show that the tests leave nothing in the packages.
 first="$TAVOLA_BUILD/package/first"
 second="$TAVOLA_BUILD/package/second/elsewhere"
 (umask 022 && LC_ALL=C.UTF-8 TZ=UTC make_package "$first")
-(umask 002 && LC_ALL=it_IT.UTF-8 TZ=Pacific/Auckland make_package "$second" --touch --build=binary)
+(umask 002 && LC_ALL=it_IT.UTF-8 TZ=Pacific/Auckland DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" \
+    make_package "$second" --touch --build=binary)
 
 failed=0
 for deb in "$first"/*.deb; do
@@ -22,8 +23,9 @@ for deb in "$first"/*.deb; do
     fi
 done
 
+# Overrides stay hidden: Debian 12's lintian counts those it shows against --fail-on.
 echo "lintian --pedantic:"
-lintian --pedantic --display-info --show-overrides --fail-on error,warning "$first"/*.changes || failed=1
+lintian --pedantic --display-info --fail-on error,warning "$first"/*.changes || failed=1
 
 artifacts="$TAVOLA_BUILD/package/autopkgtest"
 rm -rf "$artifacts"
