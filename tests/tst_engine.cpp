@@ -290,7 +290,8 @@ private slots:
         for (const LocalForms &forms : localForms) {
             QCOMPARE(timeText({9, 5, 7, 0}, QLocale(forms.locale)), forms.morning);
             QCOMPARE(timeText({23, 14, 31, 0}, QLocale(forms.locale)), forms.evening);
-            QCOMPARE(dateText({2027, 1, 2}, QLocale(forms.locale)), forms.date);
+            QCOMPARE(QString::fromStdString(dateText({2027, 1, 2}, QLocale(forms.locale))),
+                forms.date());
         }
     }
 

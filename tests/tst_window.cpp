@@ -548,7 +548,7 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QCOMPARE(modal.seen.join('\n'),
             QString(
                 "exitQuestion: Uscire dal programma | Vuoi veramente lasciarmi  ?\ngoodbye: Data ")
-                + forms.date + " | Ciao a presto. Ore " + later);
+                + forms.date() + " | Ciao a presto. Ore " + later);
         QVERIFY(game.desktop->endings == 1 && !game.window.isVisible() && !cut
             && !game.child<QTimer>("Timer1")->isActive());
         Played closed;
