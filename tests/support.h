@@ -62,10 +62,9 @@ inline float rFor(int value, int offset, int range)
 // locale's date is Qt's own choice, and Qt 6.11 changed it ("2 Jan 2027" became "2 01 2027").
 struct LocalForms {
     const char *locale, *morning, *evening, *fixedDate;
-
     QString date() const
     {
-        return fixedDate ? QString::fromUtf8(fixedDate)
+        return fixedDate ? QString(fixedDate)
                          : QLocale::c().toString(QDate(2027, 1, 2), QLocale::ShortFormat);
     }
 };

@@ -295,9 +295,8 @@ private slots:
         }
     }
 
-    // The system's clock shows what `date` shows, the local second, in each locale's time zone
-    // (Qt 6.8 rounds to the nearest millisecond, where both truncate); the seconds since
-    // midnight lie between two readings, unless midnight does.
+    // The system's clock shows what `date` shows in each locale's time zone (Qt 6.8 rounds to
+    // the millisecond where both truncate); the seconds since midnight lie between two readings.
     void systemClockShowsWhatDateShows()
     {
         const auto date = [] {
