@@ -14,8 +14,13 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
+#include <QToolTip>
 
 namespace tavola {
 
@@ -39,13 +44,14 @@ public:
     }
 };
 
-// The unit box as a label whose text is its spoken name: its own text, "cm", reads as two
-// letters. A box keeps telling of its caret, so the label has a text, fixed, to move it in.
-class SpokenUnitBox final : public QAccessibleWidget, public QAccessibleTextInterface
+// A widget heard as a label whose text is its spoken name: the unit box, whose own text,
+// "cm", reads as two letters, and a message box's text, whose signs would be read aloud. A
+// box keeps telling of its caret, so the label has a text, fixed, to move it in.
+class SpokenStaticText final : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit SpokenUnitBox(QWidget *box)
-        : QAccessibleWidget(box, QAccessible::StaticText)
+    explicit SpokenStaticText(QWidget *widget)
+        : QAccessibleWidget(widget, QAccessible::StaticText)
     {
     }
 
@@ -104,22 +110,52 @@ private:
     QMenuBar *bar() const { return static_cast<QMenuBar *>(widget()); }
 };
 
-// An entry of the menu bar: a menu where it opens one, so that the reader says so, and a
-// menu item where it acts at once.
-class MenuBarEntry final : public QAccessibleInterface, public QAccessibleActionInterface
+// The caption of a menu entry in words: no access key, and a pause where the caption shows
+// a colon, which a synthesizer would read aloud.
+QString spokenCaption(const QAction *entry)
+{
+    return QString(entry->text()).remove(u'&').replace(QStringLiteral(": "), QStringLiteral(", "));
+}
+
+// What a menu entry needs of the bar or menu that holds it.
+struct EntryHolder {
+    QPointer<QWidget> widget; // a QMenuBar or a QMenu
+    QRect geometry(QAction *entry) const
+    {
+        if (auto *bar = qobject_cast<QMenuBar *>(widget))
+            return bar->actionGeometry(entry);
+        return static_cast<QMenu *>(widget.data())->actionGeometry(entry);
+    }
+    QAction *active() const
+    {
+        if (auto *bar = qobject_cast<QMenuBar *>(widget))
+            return bar->activeAction();
+        return static_cast<QMenu *>(widget.data())->activeAction();
+    }
+    void setActive(QAction *entry) const
+    {
+        if (auto *bar = qobject_cast<QMenuBar *>(widget))
+            return bar->setActiveAction(entry);
+        static_cast<QMenu *>(widget.data())->setActiveAction(entry);
+    }
+};
+
+// An entry of the menu bar or of one of its menus, named in words: a menu where it opens
+// one, so that the reader says so, and a menu item where it acts at once.
+class MenuEntry final : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
-    MenuBarEntry(QMenuBar *bar, QAction *entry)
-        : m_bar(bar)
+    MenuEntry(QWidget *holder, QAction *entry)
+        : m_holder{holder}
         , m_entry(entry)
     {
     }
 
-    bool isValid() const override { return m_bar && m_entry; }
+    bool isValid() const override { return m_holder.widget && m_entry; }
     QObject *object() const override { return m_entry; }
     QAccessibleInterface *parent() const override
     {
-        return QAccessible::queryAccessibleInterface(m_bar);
+        return QAccessible::queryAccessibleInterface(m_holder.widget);
     }
     int childCount() const override { return m_entry->menu() ? 1 : 0; }
     QAccessibleInterface *child(int index) const override
@@ -146,7 +182,7 @@ public:
         const QString caption = m_entry->text();
         const qsizetype key = caption.indexOf(u'&');
         if (kind == QAccessible::Name)
-            return QString(caption).remove(u'&');
+            return spokenCaption(m_entry);
         if (kind == QAccessible::Accelerator && key >= 0 && key + 1 < caption.size())
             return QStringLiteral("Alt+") + caption.at(key + 1).toUpper();
         return {};
@@ -154,16 +190,15 @@ public:
     void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override
     {
-        return m_bar->actionGeometry(m_entry).translated(m_bar->mapToGlobal(QPoint()));
+        return m_holder.geometry(m_entry).translated(m_holder.widget->mapToGlobal(QPoint()));
     }
     QAccessible::State state() const override
     {
         QAccessible::State state;
-        state.invisible = !m_bar->isVisible() || !m_entry->isVisible();
+        state.invisible = !m_holder.widget->isVisible() || !m_entry->isVisible();
         state.focusable = true;
-        state.focused = m_bar->activeAction() == m_entry;
+        state.focused = m_holder.active() == m_entry;
         state.disabled = !m_entry->isEnabled();
-        state.hasPopup = m_entry->menu() != nullptr;
         return state;
     }
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -179,24 +214,79 @@ public:
     void doAction(const QString &name) override
     {
         if (name == showMenuAction())
-            m_bar->setActiveAction(m_entry);
+            m_holder.setActive(m_entry);
         else if (name == pressAction())
             m_entry->trigger();
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
-    QPointer<QMenuBar> m_bar;
+    EntryHolder m_holder;
     QPointer<QAction> m_entry;
 };
 
-QMenuBar *menuBarOf(QAction *entry)
+// The bar or menu an entry belongs to, if it belongs to one.
+QWidget *holderOf(QAction *entry)
 {
     for (QObject *holder : entry->associatedObjects())
-        if (auto *bar = qobject_cast<QMenuBar *>(holder))
-            return bar;
+        if (qobject_cast<QMenuBar *>(holder) || qobject_cast<QMenu *>(holder))
+            return static_cast<QWidget *>(holder);
     return nullptr;
 }
+
+// A note under a control, in the colours of a tooltip, for a few seconds or until the game
+// moves on: what the pupil needs to know now and asked for, or did not expect.
+class Notice final : public QLabel
+{
+public:
+    explicit Notice(QWidget *window)
+        : QLabel(window)
+        , m_expiry(this)
+    {
+        setObjectName(QStringLiteral("notice"));
+        setPalette(QToolTip::palette());
+        setFont(QToolTip::font());
+        setMargin(4);
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        m_expiry.setSingleShot(true);
+        m_expiry.setInterval(5000);
+        QObject::connect(&m_expiry, &QTimer::timeout, this, &QWidget::hide);
+    }
+
+    // Hidden first: a reader hears a note as it shows, the same one again too.
+    void showUnder(QWidget *control, const QString &text)
+    {
+        hide();
+        setText(text);
+        adjustSize();
+        move(control->mapTo(parentWidget(), QPoint(0, control->height())));
+        raise();
+        show();
+        m_expiry.start();
+    }
+
+private:
+    QTimer m_expiry;
+};
+
+// Before Qt 6.8 a notification, which a reader says as it shows; from Qt 6.8 on, the note
+// goes with an announcement, and a notification would say it twice.
+constexpr QAccessible::Role noticeRole =
+    QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? QAccessible::StaticText : QAccessible::Notification;
+
+class SpokenNotice final : public QAccessibleWidget
+{
+public:
+    explicit SpokenNotice(QLabel *notice)
+        : QAccessibleWidget(notice, noticeRole)
+    {
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? static_cast<QLabel *>(widget())->text()
+                                         : QAccessibleWidget::text(kind);
+    }
+};
 
 QAccessibleInterface *spokenFormFactory(const QString &className, QObject *object)
 {
@@ -204,13 +294,18 @@ QAccessibleInterface *spokenFormFactory(const QString &className, QObject *objec
         return className == QLatin1String(DesignLabel::staticMetaObject.className())
             ? new SpokenLabel(label)
             : nullptr;
+    if (auto *notice = dynamic_cast<Notice *>(object))
+        return new SpokenNotice(notice);
     if (object->metaObject() == &EntryBox::staticMetaObject)
-        return new SpokenUnitBox(static_cast<QWidget *>(object));
+        return new SpokenStaticText(static_cast<QWidget *>(object));
+    if (auto *label = qobject_cast<QLabel *>(object))
+        if (!label->accessibleName().isEmpty() && qobject_cast<QMessageBox *>(label->window()))
+            return new SpokenStaticText(label);
     if (auto *bar = qobject_cast<QMenuBar *>(object))
         return new SpokenMenuBar(bar);
     if (auto *entry = qobject_cast<QAction *>(object))
-        if (QMenuBar *bar = menuBarOf(entry))
-            return new MenuBarEntry(bar, entry);
+        if (QWidget *holder = holderOf(entry))
+            return new MenuEntry(holder, entry);
     return nullptr;
 }
 
@@ -234,16 +329,38 @@ void installSpokenForms()
 
 void Speaker::speak(const WindowModel &model, const Controls &controls)
 {
+    withdrawAnnouncement();
     const Spoken spoken = spokenOf(model);
     setSpokenName(controls.txtAnswer,
-        spoken.problem.empty() ? QStringLiteral("Risposta")
-                               : QString::fromStdString(spoken.problem));
+        spoken.answerBox.empty() ? QStringLiteral("Risposta")
+                                 : QString::fromStdString(spoken.answerBox));
     setSpokenName(controls.Picture3, QString::fromStdString(spoken.figure));
     setSpokenName(controls.StatusBar1, QString::fromStdString(spoken.counts));
     setSpokenName(controls.Text1, QString::fromStdString(spoken.unit));
     // Each verdict once: the operation that judged is the one that sends the focus there.
     if (model.focus == Focus::cmdNext)
         announceOnFocus(controls.cmdNext, spoken.judged);
+    if (!spoken.refusal.empty())
+        announce(controls.txtAnswer, QString::fromStdString(spoken.refusal));
+}
+
+// Qt 6.8 hands a reader an announcement, which it says at once. Before it, a reader says a
+// notification as it shows: the note is one.
+void Speaker::announce(QWidget *source, const QString &text)
+{
+    if (!m_notice)
+        m_notice = new Notice(source->window());
+    static_cast<Notice *>(m_notice.data())->showUnder(source, text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, text);
+    QAccessible::updateAccessibility(&event);
+#endif
+}
+
+void Speaker::withdrawAnnouncement()
+{
+    if (m_notice)
+        m_notice->hide();
 }
 
 void Speaker::announceOnFocus(QWidget *button, const std::string &announcement)

@@ -28,16 +28,20 @@ class Speaker : public QObject
 public:
     // Call it before the focus moves.
     void speak(const WindowModel &model, const Controls &controls);
+    // Says the text without moving the focus; the source is where a reader that asks finds it.
+    void announce(QWidget *source, const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void announceOnFocus(QWidget *button, const std::string &announcement);
+    void withdrawAnnouncement();
 
     QPointer<QWidget> m_button; // the button of this load that carries the verdicts
     QString m_usualName;
     std::string m_announced;
+    QPointer<QWidget> m_notice; // where announcements show, under their control
 };
 
 } // namespace tavola

@@ -88,6 +88,21 @@ std::optional<Calculator> programOnPath(const QString &program)
     return Calculator(nullptr, path);
 }
 
+// The failure in words: a reader would spell out folders, dashes and bullets.
+std::string spokenFailure(const QStringList &refused)
+{
+    QStringList programs = wellKnownCalculators;
+    programs.replaceInStrings(QStringLiteral("-"), QStringLiteral(" "));
+    const QString last = programs.takeLast();
+    QString spoken = QStringLiteral("Non riesco ad aprire una calcolatrice. ");
+    if (!refused.isEmpty())
+        spoken += QStringLiteral("Quelle che ho trovato non si sono avviate. ");
+    spoken += QStringLiteral("Ho cercato le applicazioni della categoria calcolatrice e i "
+                             "programmi %1 e %2. Chiedi all'insegnante di installarne una.")
+                  .arg(programs.join(QStringLiteral(", ")), last);
+    return spoken.toStdString();
+}
+
 void unref(GAppInfo *taken)
 {
     if (taken)
@@ -149,7 +164,7 @@ void startCalculator(const StartCalculator &start)
                .arg(applicationFolders().join(QStringLiteral(", ")))
         << QStringLiteral("• i programmi %1").arg(wellKnownCalculators.join(QStringLiteral(", ")))
         << QString() << QStringLiteral("Chiedi all'insegnante di installarne una.");
-    throw WindowError(message.join(QLatin1Char('\n')).toStdString());
+    throw WindowError(message.join(QLatin1Char('\n')).toStdString(), spokenFailure(refused));
 }
 
 } // namespace tavola

@@ -112,10 +112,7 @@ const Row design[] = {
         .squarePointer = true},
     {CONTROL(txtAnswer), .place = {8040, 0, 3135, 1080}, .font = entryFont, .color = entryText,
         .background = entryBackground, .alignment = Qt::AlignCenter,
-        .hover = "Inserisci il risultato e  premi il tasto  Invio",
-        .description = "Scrivi il risultato in centimetri, con la virgola per i decimali, e "
-                       "premi Invio",
-        .takesFocus = true},
+        .hover = "Inserisci il risultato e  premi il tasto  Invio", .takesFocus = true},
     {CONTROL(Picture3), .place = {8400, 2400, 1695, 2535}, .background = windowBackground,
         .spoken = "", // the figure, named by the game
         .picture = ":/assets/scholar.svg", .drawingSize = {93, 146}, .takesFocus = true},
@@ -148,7 +145,10 @@ void addControl(const Row &row, ClientArea *client, Controls &controls)
         },
         row.slot);
     widget->setObjectName(QLatin1String(row.name));
-    widget->setToolTip(QString::fromUtf8(row.hover));
+    // A reader tells a control's tooltip as its description whenever it gets there; the
+    // answer box shows its own, since the game tells how to answer once per game.
+    if (!qobject_cast<AnswerBox *>(widget))
+        widget->setToolTip(QString::fromUtf8(row.hover));
     widget->setAccessibleDescription(QString::fromUtf8(row.description));
     if (row.spoken && !std::holds_alternative<DesignLabel * Controls::*>(row.slot))
         widget->setAccessibleName(QString::fromUtf8(row.spoken));

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QToolTip>
 #include <QValidator>
 
 #include <optional>
@@ -65,8 +66,9 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
         && (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma);
     if (keypadDecimal)
         return commaCode;
+    // Escape and Delete come with a control character, which types nothing.
     const QString text = event.text();
-    if (text.isEmpty() || text.front() == QChar(0x7f))
+    if (text.isEmpty() || !text.front().isPrint())
         return std::nullopt;
     return text.front().unicode();
 }
@@ -106,6 +108,15 @@ AnswerBox::AnswerBox(const Row &row, QWidget *parent)
     setMaxLength(6);
     setValidator(new AnswerValidator(this));
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+}
+
+bool AnswerBox::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return EntryBox::event(event);
+    QToolTip::showText(
+        static_cast<QHelpEvent *>(event)->globalPos(), QString::fromUtf8(m_row.hover), this);
+    return true;
 }
 
 bool isEnterKey(const QKeyEvent &event)

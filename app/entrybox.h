@@ -45,6 +45,7 @@ public:
     void setKeyPressHandler(KeyPressHandler handler) { m_keyPress = std::move(handler); }
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;

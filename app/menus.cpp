@@ -3,7 +3,10 @@
 
 #include "app/menus.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QProxyStyle>
 
 namespace tavola {
 
@@ -20,6 +23,8 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const char *caption)
 {
     QMenu *menu = bar->addMenu(QString::fromUtf8(caption));
     menu->setObjectName(QLatin1String(name));
+    // Named, a menu is heard as its first entry gets the focus.
+    menu->setAccessibleName(menu->title().remove(u'&'));
     return menu;
 }
 
@@ -30,10 +35,28 @@ QAction *addCommand(QMenuBar *bar, const char *name, const char *caption)
     return command;
 }
 
+// The application's style, with the bar's keyboard mode on: Fusion leaves it off, and then
+// neither Alt nor F10 puts the keys in the bar.
+class KeyboardMenuStyle final : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returned) const override
+    {
+        return hint == SH_MenuBar_AltKeyNavigation
+            ? 1
+            : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 } // namespace
 
 MenuCommands buildMenus(QMenuBar *bar)
 {
+    auto *style = new KeyboardMenuStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
+
     QMenu *scuola = addMenu(bar, "scuola", "&Scuola");
     addItem(scuola, "software", "Tavola: esercizi sul triangolo rettangolo");
 
@@ -43,6 +66,19 @@ MenuCommands buildMenus(QMenuBar *bar)
     addItem(ciao, "pop", "Buon divertimento!");
 
     return {addCommand(bar, "calc", "Calcolatrice"), addCommand(bar, "new", "Nuovo gioco")};
+}
+
+// As the first menu's access key does, through Qt's shortcut map as a key press sent by the
+// program goes: the menu opens, and the bar takes the keys and remembers where the focus was.
+void enterMenuBar(QMenuBar *bar)
+{
+    QWidget *focused = QApplication::focusWidget();
+    const QList<QAction *> entries = bar->actions();
+    if (!focused || entries.isEmpty())
+        return;
+    const QKeyCombination accessKey = QKeySequence::mnemonic(entries.first()->text())[0];
+    QKeyEvent press(QEvent::KeyPress, accessKey.key(), accessKey.keyboardModifiers());
+    QCoreApplication::sendEvent(focused, &press);
 }
 
 } // namespace tavola

@@ -17,4 +17,9 @@ struct MenuCommands {
 // "Nuovo gioco" straight on the bar.
 MenuCommands buildMenus(QMenuBar *bar);
 
+// The keyboard into the menu bar, as F10 does on the pupils' desktops: the first menu opens,
+// the arrows move along the bar, Enter runs the highlighted entry, Escape gives the focus
+// back to where it was.
+void enterMenuBar(QMenuBar *bar);
+
 } // namespace tavola

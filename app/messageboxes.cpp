@@ -4,6 +4,7 @@
 #include "app/messageboxes.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace tavola {
@@ -32,10 +33,13 @@ void makeRoomForTitle(QMessageBox &box)
 }
 
 QMessageBox::StandardButton showBox(
-    QWidget *window, const BoxDesign &design, const QString &title, const QString &text)
+    QWidget *window, const BoxDesign &design, const BoxText &title, const BoxText &text)
 {
-    QMessageBox box(design.icon, title, text, design.buttons, window);
+    QMessageBox box(design.icon, title.shown, text.shown, design.buttons, window);
     box.setObjectName(QLatin1String(design.name));
+    box.setAccessibleName(title.spoken);
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(text.spoken);
     box.setDefaultButton(design.defaultButton);
     makeRoomForTitle(box);
     return QMessageBox::StandardButton(box.exec());
@@ -43,25 +47,29 @@ QMessageBox::StandardButton showBox(
 
 } // namespace
 
-void showRuntimeError(QWidget *window, const QString &message)
+void showRuntimeError(QWidget *window, const BoxText &message)
 {
+    const QString title = QStringLiteral("Attenzione");
     showBox(window, {"runtimeError", QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
-        QStringLiteral("Attenzione"), message);
+        {title, title}, message);
 }
 
 bool confirmExit(QWidget *window)
 {
     const BoxDesign question{
         "exitQuestion", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
-    return showBox(window, question, QStringLiteral("Uscire dal programma"),
-               QStringLiteral("Vuoi veramente lasciarmi  ?"))
+    const QString title = QStringLiteral("Uscire dal programma");
+    return showBox(window, question, {title, title},
+               {QStringLiteral("Vuoi veramente lasciarmi  ?"),
+                   QStringLiteral("Vuoi veramente lasciarmi?")})
         != QMessageBox::No;
 }
 
-void sayGoodbye(QWidget *window, const QString &time, const QString &date)
+void sayGoodbye(QWidget *window, const BoxText &time, const BoxText &date)
 {
+    const QString data = QStringLiteral("Data "), ore = QStringLiteral("Ciao a presto. Ore ");
     showBox(window, {"goodbye", QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok},
-        QStringLiteral("Data ") + date, QStringLiteral("Ciao a presto. Ore ") + time);
+        {data + date.shown, data + date.spoken}, {ore + time.shown, ore + time.spoken});
 }
 
 } // namespace tavola

@@ -15,6 +15,7 @@
 #include "clock/timetext.h"
 #include "engine/gameerror.h"
 #include "engine/keys.h"
+#include "engine/spoken.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -90,8 +91,9 @@ Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource>
     initAssets();
     installSpokenForms();
     setObjectName(QStringLiteral("Tavola"));
-    setAccessibleDescription(QStringLiteral(
-        "Esercizi sul triangolo rettangolo, il teorema di Pitagora e i teoremi di Euclide"));
+    // A reader names the window each time the pupil comes back to it, before the problem: in
+    // one short word, not the whole title.
+    setAccessibleName(QStringLiteral("Tavola"));
     // The icon belongs to the window object, not to a load: no run-time step changes it.
     setWindowIcon(artworkIcon(QStringLiteral(":/assets/tavola.svg"), {16, 32, 48, 64}));
     // A window manager may pass through the normal state on its way to minimising a
@@ -161,8 +163,10 @@ void Tavola::cmdExit_Click()
 {
     if (!confirmExit(this))
         return;
-    sayGoodbye(this, QString::fromStdString(timeText(m_time->timeOfDay())),
-        QString::fromStdString(dateText(m_time->date())));
+    const TimeOfDay time = m_time->timeOfDay();
+    const CalendarDate date = m_time->date();
+    sayGoodbye(this, {fromModel(timeText(time)), fromModel(spokenTime(time))},
+        {fromModel(dateText(date)), fromModel(spokenDate(date))});
     endProgram();
 }
 
@@ -195,13 +199,13 @@ void Tavola::new_Click()
 
 void Tavola::keyPressEvent(QKeyEvent *event)
 {
-    // F10 opens the menu bar's first menu, as on the desktops the pupils know, once the key's
-    // own event is over.
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
-        QMenuBar *bar = menuBar();
-        QTimer::singleShot(0, bar, [bar] { bar->setActiveAction(bar->actions().value(0)); });
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_F10) {
+        // Once the key's own event is over: the menu bar then has the keys that follow.
+        QTimer::singleShot(0, menuBar(), [bar = menuBar()] { enterMenuBar(bar); });
         return;
     }
+    if (event->modifiers() == Qt::NoModifier && event->key() == timeAndCountsKey)
+        return sayTimeAndCounts();
     if (!isEnterKey(*event))
         return QMainWindow::keyPressEvent(event);
     switch (enterAction(focusedControl(), m_game.model().cmdNext.enabled)) {
@@ -217,6 +221,22 @@ void Tavola::keyPressEvent(QKeyEvent *event)
     case EnterAction::Nothing:
         return QMainWindow::keyPressEvent(event);
     }
+}
+
+// Heard where the pupil is, without moving: the time, then the counts.
+void Tavola::sayTimeAndCounts()
+{
+    const std::string spoken =
+        "Sono le " + spokenTime(m_time->timeOfDay()) + ". " + spokenOf(m_game.model()).counts;
+    m_speaker.announce(focusWidget() ? focusWidget() : this, fromModel(spoken));
+}
+
+// After a box, the focus goes back to where the game stands: the answer box while a problem
+// waits for its answer, "Nuovo calcolo" once it is judged.
+void Tavola::giveFocusBack()
+{
+    FaceButton *next = m_controls.cmdNext;
+    (next->isEnabled() ? static_cast<QWidget *>(next) : m_controls.txtAnswer)->setFocus();
 }
 
 FocusedControl Tavola::focusedControl() const
@@ -254,8 +274,10 @@ void Tavola::loadWindow()
     const MenuCommands commands = buildMenus(bar);
     // The bar being replaced may be the one whose command is running: Qt deletes it later.
     setMenuBar(bar);
-    connect(commands.newGame, &QAction::triggered, this, &Tavola::new_Click);
-    connect(commands.calc, &QAction::triggered, this, &Tavola::calc_Click);
+    // Once the bar is done with the key or click that ran them: the focus is then back where
+    // it was, and a box of theirs gives it back there.
+    connect(commands.newGame, &QAction::triggered, this, &Tavola::new_Click, Qt::QueuedConnection);
+    connect(commands.calc, &QAction::triggered, this, &Tavola::calc_Click, Qt::QueuedConnection);
     connectHandlers();
     resize(designedClientSize.width(), designedClientSize.height() + bar->sizeHint().height());
     Form_Load();
@@ -308,19 +330,23 @@ void Tavola::renderClock(const ClockShows &shows)
 template<typename Operation>
 void Tavola::runHandler(Operation &&operation)
 {
-    QString failure;
+    std::optional<BoxText> failure;
     try {
         operation();
     } catch (const GameError &error) {
-        failure = QString::fromUtf8(error.what());
+        failure = {QString::fromUtf8(error.what()), fromModel(error.spoken())};
     } catch (const WindowError &error) {
-        failure = QString::fromUtf8(error.what());
+        failure = {QString::fromUtf8(error.what()), fromModel(error.spoken())};
     } catch (const std::exception &error) {
-        failure = QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(error.what()));
+        failure = {
+            QStringLiteral("Errore imprevisto: %1").arg(QString::fromLocal8Bit(error.what())),
+            QStringLiteral("Errore imprevisto.")};
     }
     render(&m_game.model());
-    if (!failure.isEmpty())
-        showRuntimeError(this, failure);
+    if (!failure)
+        return;
+    showRuntimeError(this, *failure);
+    giveFocusBack();
 }
 
 } // namespace tavola

@@ -31,6 +31,9 @@
 
 namespace tavola {
 
+// Says the time and the counts, wherever the focus is; Orca leaves it to the program.
+inline constexpr Qt::Key timeAndCountsKey = Qt::Key_F2;
+
 // The game's one window. The object lives for the whole run and owns the game; its
 // controls belong to one load and are rebuilt from the design by every new game.
 class Tavola : public QMainWindow
@@ -69,6 +72,8 @@ private:
     void renderGame(const WindowModel &model);
     void renderClock(const ClockShows &shows);
     FocusedControl focusedControl() const;
+    void sayTimeAndCounts();
+    void giveFocusBack();
     void endProgram();
     template<typename Operation>
     void runHandler(Operation &&operation);

@@ -40,4 +40,16 @@ std::string dateText(const CalendarDate &date, const QLocale &locale)
         .toStdString();
 }
 
+std::string spokenTime(const TimeOfDay &time)
+{
+    return std::to_string(time.hour) + " e " + std::to_string(time.minute);
+}
+
+std::string spokenDate(const CalendarDate &date)
+{
+    return QLocale(QLocale::Italian)
+        .toString(QDate(date.year, date.month, date.day), QStringLiteral("dddd d MMMM yyyy"))
+        .toStdString();
+}
+
 } // namespace tavola

@@ -18,4 +18,9 @@ std::string timeText(const TimeOfDay &time, const QLocale &locale = QLocale::sys
 // A date in the locale's short form: "07/12/26" in Italian.
 std::string dateText(const CalendarDate &date, const QLocale &locale = QLocale::system());
 
+// The same in Italian words, for a screen reader, which would read the separators aloud:
+// "13 e 35" and "martedì 8 dicembre 2026".
+std::string spokenTime(const TimeOfDay &time);
+std::string spokenDate(const CalendarDate &date);
+
 } // namespace tavola

@@ -18,6 +18,7 @@ void Game::beginOperation()
 {
     m_model.txtAnswer.newText.reset();
     m_model.focus = Focus::Unchanged;
+    m_model.keyRefused = false;
 }
 
 void Game::load()
@@ -32,6 +33,7 @@ int Game::answerKeyPress(int characterCode, std::string_view boxText)
     beginOperation();
     switch (filterAnswerKey(characterCode)) {
     case KeyVerdict::Discard:
+        m_model.keyRefused = true;
         return 0;
     case KeyVerdict::Judge:
         judgeAnswer(boxText);

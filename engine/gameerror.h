@@ -23,10 +23,12 @@ public:
 
     ErrorKind kind() const noexcept { return m_kind; }
     const char *what() const noexcept override { return m_message.c_str(); }
+    const std::string &spoken() const noexcept { return m_spoken; }
 
 private:
     ErrorKind m_kind;
     std::string m_message;
+    std::string m_spoken;
 };
 
 } // namespace tavola

@@ -20,12 +20,15 @@ void Game::countRight()
 {
     m_state.rightCount = add16(m_state.rightCount, 1);
     m_model.lblMessage.caption = rightVerdict;
+    m_model.verdict = Verdict::Right;
 }
 
 void Game::countWrong()
 {
     m_state.wrongCount = add16(m_state.wrongCount, 1);
-    m_model.lblMessage.caption = std::string(wrongVerdict) + lengthText(m_state.expectedAnswer);
+    m_model.rightAnswer = lengthText(m_state.expectedAnswer);
+    m_model.lblMessage.caption = std::string(wrongVerdict) + m_model.rightAnswer;
+    m_model.verdict = Verdict::Wrong;
     m_model.lblScore1.caption = formatWithPattern(m_state.wrongCount, "###0");
     handOverToNext();
 }

@@ -47,14 +47,17 @@ std::string problemOf(const WindowModel &model)
     return given.empty() ? problem : sentences(problem, given);
 }
 
-std::string verdictOf(const std::string &message)
+std::string verdictOf(const WindowModel &model)
 {
-    if (message == rightVerdict)
+    switch (model.verdict) {
+    case Verdict::Right:
         return "Esatto. Sei in gamba!";
-    if (message.starts_with(wrongVerdict))
-        return "Sbagliato. La risposta giusta è "
-            + inCentimetres(message.substr(wrongVerdict.size()));
-    return message;
+    case Verdict::Wrong:
+        return "Sbagliato. La risposta giusta è " + inCentimetres(model.rightAnswer);
+    case Verdict::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -71,9 +74,16 @@ Spoken spokenOf(const WindowModel &model)
 {
     Spoken spoken;
     spoken.problem = problemOf(model);
-    spoken.verdict = verdictOf(model.lblMessage.caption);
+    spoken.verdict = verdictOf(model);
     spoken.counts = "Esatte " + model.lblScore.caption + ", errate " + model.lblScore1.caption
         + ", totale " + model.lblScore2.caption;
+    // What a game's first problem adds, said once: the counts start from zero, and how to
+    // answer. Every problem after it is its words alone.
+    spoken.answerBox = spoken.problem;
+    if (!spoken.problem.empty() && model.lblScore2.caption == "0")
+        spoken.answerBox = sentences(sentences(spoken.problem, spoken.counts), answerHint);
+    if (model.keyRefused)
+        spoken.refusal = std::string(refusedKeyHint);
     spoken.judged = sentences(spoken.verdict, spoken.counts);
     spoken.figure = "Triangolo rettangolo ABC retto in A, con l'altezza AH sull'ipotenusa BC";
     if (!spoken.problem.empty())

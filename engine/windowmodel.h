@@ -108,6 +108,8 @@ struct ButtonModel {
 
 enum class Focus { Unchanged, txtAnswer, cmdNext };
 
+enum class Verdict { None, Right, Wrong };
+
 // The verdicts lblMessage shows; the wrong one goes on with the right value.
 inline constexpr std::string_view rightVerdict = "Esatto. Sei in gamba!!!";
 inline constexpr std::string_view wrongVerdict = "Sbagliato!! ";
@@ -120,6 +122,9 @@ struct WindowModel : GameControls<LabelModel, BoxModel, ButtonModel> {
 
     Focus focus = Focus::Unchanged;
     std::optional<Length> asked; // the length Label5 asks for, for what a reader is told
+    Verdict verdict = Verdict::None;
+    std::string rightAnswer; // after a wrong answer, as the pupil should have typed it
+    bool keyRefused = false; // the latest key never reached the answer box
 
     friend bool operator==(const WindowModel &, const WindowModel &) = default;
 };

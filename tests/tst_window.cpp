@@ -8,6 +8,8 @@
 #include "app/clientarea.h"
 #include "app/tavola.h"
 
+#include "engine/spoken.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -53,6 +55,7 @@ struct ModalBoxes : QObject {
         box.defaultButton() ? box.defaultButton()->click() : box.reject();
     };
     QStringList seen;
+    QStringList heard; // the title and the text, as a reader says them
     QTimer poll;
     QPointer<QMessageBox> answered;
 
@@ -62,6 +65,10 @@ struct ModalBoxes : QObject {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (box && box != answered) {
                 seen << box->objectName() + ": " + box->windowTitle() + " | " + box->text();
+                const auto said = [](QObject *shown) {
+                    return QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name);
+                };
+                heard << said(box) + " | " + said(box->findChild<QLabel *>("qt_msgbox_label"));
                 answer(*(answered = box));
             }
         });
@@ -100,7 +107,8 @@ struct Played {
     }
     QWidget *focused() const { return window.focusWidget(); }
 
-    // "<Key>" presses a key, "[name]" gives a control the focus, "{new}" starts a new game,
+    // "<Key>" presses a key, "[name]" gives a control the focus, "{new}" starts a new game and
+    // "{calc}" a calculator,
     // "{paste:text}" and "{drop:text}" offer a text, "_" for a blank; anything else is typed
     // character by character as a keyboard would send it.
     void play(const QStringList &steps)
@@ -111,12 +119,18 @@ struct Played {
             {"<Alt+N>", {Qt::Key_N, Qt::AltModifier}}, {"<Alt+X>", {Qt::Key_X, Qt::AltModifier}},
             {"<Backspace>", {Qt::Key_Backspace, {}}}, {"<Home>", {Qt::Key_Home, {}}},
             {"<Right>", {Qt::Key_Right, {}}}, {"<Ctrl+V>", {Qt::Key_V, Qt::ControlModifier}},
-            {"<F10>", {Qt::Key_F10, {}}}, {"<KP.>", {Qt::Key_Period, Qt::KeypadModifier}}};
+            {"<F10>", {Qt::Key_F10, {}}}, {"<KP.>", {Qt::Key_Period, Qt::KeypadModifier}},
+            {"<Left>", {Qt::Key_Left, {}}}, {"<Escape>", {Qt::Key_Escape, {}}},
+            {"<Alt+S>", {Qt::Key_S, Qt::AltModifier}}};
         for (const QString &step : steps) {
-            if (keys.count(step)) {
-                QTest::keyClick(focused(), keys.at(step).first, keys.at(step).second);
-            } else if (step == "{new}") {
-                child<QAction>("new")->trigger();
+            if (keys.count(step)) { // an open menu has the keys
+                QWidget *popup = QApplication::activePopupWidget();
+                QTest::keyClick(
+                    popup ? popup : focused(), keys.at(step).first, keys.at(step).second);
+                QCoreApplication::processEvents(); // what a key leaves for later, as F10 does
+            } else if (step == "{new}" || step == "{calc}") { // run once the menu is done
+                child<QAction>(step.mid(1).chopped(1))->trigger();
+                QCoreApplication::sendPostedEvents();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             } else if (step.startsWith("{paste:") || step.startsWith("{drop:")) {
                 offer(step.section(':', 1)
@@ -229,7 +243,8 @@ class WindowTest : public QObject
 private slots:
     void initTestCase() { QVERIFY2(localeProblem().isEmpty(), qPrintable(localeProblem())); }
 
-    // Each row: the pupil's steps; what the pupil then sees; the boxes and drops met on the way.
+    // Each row: the pupil's steps; what the pupil then sees; the boxes and drops met on the way,
+    // and the note left in view.
     void theKeyboardPlaysTheGame_data()
     {
         const QString rows = QString::fromUtf8(R"(
@@ -246,7 +261,11 @@ unit box before a verdict  ; [Text1] <Return>         ; Ipotenusa BC|||6|8|-|-|-
 access key, then Enter     ; 12 <Return> <Alt+N> 15 <Return> ; Cateto AC|15|Esatto. Sei in gamba!!!|8|-|17|-|-|-|1|1|2|cmdNext|on
 access key while disabled  ; <Alt+N> 1                ; Ipotenusa BC|1||6|8|-|-|-|-|0|0|0|txtAnswer|off
 keypad decimal is a comma  ; 1 2 <KP.> 5              ; Ipotenusa BC|12,5||6|8|-|-|-|-|0|0|0|txtAnswer|off
-only digits and commas     ; 1.2-3 è4π€a              ; Ipotenusa BC|1234||6|8|-|-|-|-|0|0|0|txtAnswer|off
+only digits and commas     ; 1.2-3 è4π€a              ; Ipotenusa BC|1234||6|8|-|-|-|-|0|0|0|txtAnswer|off ; Solo cifre e una virgola, come 12,5
+a refusal goes with a digit; 1 . 2                    ; Ipotenusa BC|12||6|8|-|-|-|-|0|0|0|txtAnswer|off
+Escape types nothing       ; 1 <Escape>               ; Ipotenusa BC|1||6|8|-|-|-|-|0|0|0|txtAnswer|off
+F10, Left, Enter: new game ; 12 <Return> <F10> <Left> <Return> ; Cateto AC|||8|-|17|-|-|-|0|0|0|txtAnswer|off
+F10, Escape twice          ; 12 <Return> <F10> <Escape> <Escape> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdNext|on
 six characters at most     ; 12345678                 ; Ipotenusa BC|123456||6|8|-|-|-|-|0|0|0|txtAnswer|off
 editing keys               ; 1234 <Backspace> <Backspace> 9 ; Ipotenusa BC|129||6|8|-|-|-|-|0|0|0|txtAnswer|off
 Tab goes on to the picture ; 12 <Return> <Tab> <Tab>  ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|Picture3|on
@@ -284,7 +303,10 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         ModalBoxes modal;
         game.play(steps.split(' ', Qt::SkipEmptyParts));
         QCOMPARE(game.seen(), seen);
-        QCOMPARE((modal.seen + game.drops).join(""), boxes);
+        auto *note = game.window.findChild<QLabel *>("notice");
+        QCOMPARE(
+            (modal.seen + game.drops).join("") + (note && note->isVisible() ? note->text() : ""),
+            boxes);
     }
 
     // At one pixel to 15 twips where it fits, shrunk alike where not: every control in view
@@ -349,7 +371,8 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QTest::addColumn<QString>("heard"); // in the answer box: what is given, nothing hidden
         const QString bc = "Trova l'ipotenusa BC. Dati cateto AB 6 centimetri e cateto AC 8 "
                            "centimetri";
-        QTest::newRow("at start") << twoProblems << "" << QRgb(0xFF00FF) << bc;
+        QTest::newRow("at start") << twoProblems << "" << QRgb(0xFF00FF)
+                                  << bc + ". Esatte 0, errate 0, totale 0. " + answerHint.data();
         QTest::newRow("Pythagoras") << twoProblems << "<Return>" << QRgb(0xFF00FF) << bc;
         // Wherever the keyboard is, the pupil sees it.
         QString tabs = "<Return> <Tab>";
@@ -429,12 +452,12 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         // Each row: the steps; then what the answer box, the button, AC, BC, the wrong count,
         // the picture, the unit box and the status bar are named.
         QString journey = QString::fromUtf8(R"(
-                           ; {BC}|Nuovo calcolo|Cateto AC 8 centimetri||Risposte errate 0|{figure}{BC}|Centimetri, l'unità della risposta per l'ipotenusa BC|Esatte 0, errate 0, totale 0
+                           ; {BC}. Esatte 0, errate 0, totale 0. {hint}|Nuovo calcolo|Cateto AC 8 centimetri||Risposte errate 0|{figure}{BC}|Centimetri, l'unità della risposta per l'ipotenusa BC|Esatte 0, errate 0, totale 0
 9,5 <Return>               ; {BC}|Sbagliato. La risposta giusta è 10 centimetri. Esatte 0, errate 1, totale 1. Nuovo calcolo|Cateto AC 8 centimetri||Risposte errate 1|{figure}{BC}|Centimetri, l'unità della risposta per l'ipotenusa BC|Esatte 0, errate 1, totale 1
 [Text1] [cmdNext] <Return> ; {AC}|Nuovo calcolo||Ipotenusa BC 17 centimetri|Risposte errate 1|{figure}{AC}|Centimetri, l'unità della risposta per il cateto AC|Esatte 0, errate 1, totale 1
 15 <Return>                ; {AC}|Esatto. Sei in gamba! Esatte 1, errate 1, totale 2. Nuovo calcolo||Ipotenusa BC 17 centimetri|Risposte errate 1|{figure}{AC}|Centimetri, l'unità della risposta per il cateto AC|Esatte 1, errate 1, totale 2
 )");
-        journey
+        journey.replace("{hint}", answerHint.data())
             .replace("{figure}",
                 "Triangolo rettangolo ABC retto in A, con l'altezza AH sull'ipotenusa BC. ")
             .replace("{BC}",
@@ -454,19 +477,16 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
             QAccessibleInterface *entry = bar->child(i);
             menus << entry->text(QAccessible::Name) + ' ' + entry->text(QAccessible::Accelerator)
                     + entry->text(QAccessible::Description);
-            QMenu *menu = game.window.menuBar()->actions()[i]->menu();
-            for (QAction *item : entry->state().hasPopup ? menu->actions() : QList<QAction *>())
-                menus << "- " + item->text();
+            for (int j = 0; entry->childCount() && j < entry->child(0)->childCount(); ++j)
+                menus << "- " + entry->child(0)->child(j)->text(QAccessible::Name);
         }
         QCOMPARE(menus.join('|'),
-            "Scuola Alt+S|- Tavola: esercizi sul triangolo rettangolo|Ciao "
+            "Scuola Alt+S|- Tavola, esercizi sul triangolo rettangolo|Ciao "
             "Alt+I|- Fatto con cura per chi impara la geometria|- Un problema "
             "alla volta, senza fretta|- Buon divertimento!|Calcolatrice |Nuovo "
             "gioco ");
         QCOMPARE(
             said(game.child("cmdNext"), QAccessible::Description), "Propone il prossimo problema");
-        game.play({"<F10>"}); // the first menu opens, and its entry has the focus
-        QTRY_VERIFY(bar->child(0)->state().focused && !bar->child(1)->state().focused);
         for (QWidget *control : game.controls()) {
             const QString name = said(control);
             if (auto *label = qobject_cast<QLabel *>(control); label && label->isHidden())
@@ -545,6 +565,9 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
             QString(
                 "exitQuestion: Uscire dal programma | Vuoi veramente lasciarmi  ?\ngoodbye: Data ")
                 + forms.date() + " | Ciao a presto. Ore " + later);
+        QCOMPARE(modal.heard.join('\n'),
+            "Uscire dal programma | Vuoi veramente lasciarmi?\nData "
+            "sabato 2 gennaio 2027 | Ciao a presto. Ore 9 e 5");
         QVERIFY(game.desktop->endings == 1 && !game.window.isVisible() && !cut
             && !game.child<QTimer>("Timer1")->isActive());
         Played closed;
@@ -565,12 +588,11 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         Played game;
         game.play({"7"});
         game.desktop->refuses = QStringList{"zz-user.desktop"};
-        game.child<QAction>("calc")->trigger();
-        game.child<QAction>("calc")->trigger();
+        game.play({"{calc}", "{calc}"});
         QCOMPARE(game.desktop->started, QStringList({ids[0], ids[1], ids[0], ids[1]}));
         game.desktop->refuses = ids;
         ModalBoxes modal;
-        game.child<QAction>("calc")->trigger();
+        game.play({"{calc}"});
         QCOMPARE(modal.seen.size(), 1);
         for (const QString &said :
             QStringList{"Non riesco ad aprire una calcolatrice.", "zz-user.desktop (rifiutato)",
@@ -599,11 +621,13 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         const QStringList steps = QString("<Return> <Enter> <Backspace> <Tab> <Space> <Alt+N> "
                                           "<Alt+X> <KP.> <Home> {paste:4,5} {paste:_12\\n} "
                                           "{paste:1.5} {drop:3} {drop:x} {new} click resize "
-                                          "0 1 2 3 4 5 6 7 8 9 , . - a")
+                                          "<F10> <Left> <Escape> {calc} 0 1 2 3 4 5 6 7 8 9 "
+                                          ", . - a")
                                       .split(' ');
         int right = 0, wrong = 0, kinds = 0;
         for (int event = 0; event < 2000; ++event) {
             const QString step = steps[chance.bounded(steps.size())];
+            const QPointer<QWidget> box = game.child("txtAnswer"); // a new game rebuilds it
             if (step == "click")
                 QTest::mouseClick(
                     game.child(chance.bounded(2) ? "cmdNext" : "txtAnswer"), Qt::LeftButton);
@@ -611,12 +635,14 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
                 game.window.resize(400 + chance.bounded(900), 300 + chance.bounded(700));
             else
                 game.play({step});
-            if (step == "{new}") {
+            if (!box) { // "{new}", or F10, Left, Enter
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 QVERIFY(QApplication::allWidgets().size() <= widgets + 2);
                 right = wrong = 0;
             }
-            // A box of digits and commas, counts that only grow and add up, the button on
-            // with a verdict, two values shown.
+            // The focus somewhere, no sign read aloud in a box, a box of digits and commas,
+            // counts that only grow and add up, the button on with a verdict, two values shown.
+            QVERIFY(game.focused() && !modal.heard.join("").contains(QRegularExpression("[:/•]")));
             const QStringList seen = game.seen().split('|');
             const int nowRight = seen[9].toInt(), nowWrong = seen[10].toInt();
             QVERIFY2(seen[1].size() <= 6 && !seen[1].contains(QRegularExpression("[^0-9,]"))
