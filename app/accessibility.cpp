@@ -112,9 +112,9 @@ private:
 
 // The caption of a menu entry in words: no access key, and a pause where the caption shows
 // a colon, which a synthesizer would read aloud.
-QString spokenCaption(const QAction *entry)
+QString spokenCaption(const QString &caption)
 {
-    return QString(entry->text()).remove(u'&').replace(QStringLiteral(": "), QStringLiteral(", "));
+    return QString(caption).remove(u'&').replace(QStringLiteral(": "), QStringLiteral(", "));
 }
 
 // What a menu entry needs of the bar or menu that holds it.
@@ -182,7 +182,7 @@ public:
         const QString caption = m_entry->text();
         const qsizetype key = caption.indexOf(u'&');
         if (kind == QAccessible::Name)
-            return spokenCaption(m_entry);
+            return spokenName();
         if (kind == QAccessible::Accelerator && key >= 0 && key + 1 < caption.size())
             return QStringLiteral("Alt+") + caption.at(key + 1).toUpper();
         return {};
@@ -221,6 +221,17 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
+    // A reader hears a menu that opens by its first entry, which gets the focus, and not by
+    // its own name: the first entry says it.
+    QString spokenName() const
+    {
+        const QString caption = spokenCaption(m_entry->text());
+        auto *menu = qobject_cast<QMenu *>(m_holder.widget);
+        if (!menu || menu->actions().value(0) != m_entry)
+            return caption;
+        return QStringLiteral("Menù %1. %2").arg(spokenCaption(menu->title()), caption);
+    }
+
     EntryHolder m_holder;
     QPointer<QAction> m_entry;
 };

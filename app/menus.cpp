@@ -23,8 +23,6 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const char *caption)
 {
     QMenu *menu = bar->addMenu(QString::fromUtf8(caption));
     menu->setObjectName(QLatin1String(name));
-    // Named, a menu is heard as its first entry gets the focus.
-    menu->setAccessibleName(menu->title().remove(u'&'));
     return menu;
 }
 

@@ -481,8 +481,8 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
                 menus << "- " + entry->child(0)->child(j)->text(QAccessible::Name);
         }
         QCOMPARE(menus.join('|'),
-            "Scuola Alt+S|- Tavola, esercizi sul triangolo rettangolo|Ciao "
-            "Alt+I|- Fatto con cura per chi impara la geometria|- Un problema "
+            "Scuola Alt+S|- Menù Scuola. Tavola, esercizi sul triangolo rettangolo|Ciao "
+            "Alt+I|- Menù Ciao. Fatto con cura per chi impara la geometria|- Un problema "
             "alla volta, senza fretta|- Buon divertimento!|Calcolatrice |Nuovo "
             "gioco ");
         QCOMPARE(

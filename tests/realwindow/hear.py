@@ -223,20 +223,23 @@ def main(program):
            r"al massimo una virgola, per esempio 12,5\.$")
     expect("the error box closed", ear.after(["Return"], PROBLEM), first=PROBLEM, within=1.5)
 
-    expect("F10", ear.after(["F10"], "^Tavola, esercizi"), first="^Tavola, esercizi sul "
-           "triangolo rettangolo")
-    expect("Right", ear.after(["Right"], "^Fatto con cura"), first="(Ciao|^Fatto con cura)")
-    expect("Left, Left", ear.after(["Left", "Left"], "^Nuovo gioco"), first="^Tavola, esercizi",
+    scuola, ciao = r"^Menù Scuola\. Tavola, esercizi sul triangolo", r"^Menù Ciao\. Fatto con cura"
+    expect("F10", ear.after(["F10"], scuola), first=scuola)
+    expect("Right", ear.after(["Right"], ciao), first=ciao)
+    expect("Left, Left", ear.after(["Left", "Left"], "^Nuovo gioco"), first=scuola,
            once="^Nuovo gioco")
     expect("Nuovo gioco", ear.after(["Return"], FIRST_PROBLEM), first=PROBLEM + FIRST_PROBLEM,
            once=PROBLEM, within=1.5)
-    expect("Alt+S, Right", ear.after(["alt+s", "Right"], "^Fatto con cura"),
-           first="^Tavola, esercizi")
+    expect("Alt+S, Right", ear.after(["alt+s", "Right"], ciao), first=scuola, once=ciao)
     expect("Escape, Escape", ear.after(["Escape", "Escape"], PROBLEM), first="(Ciao|%s)" % PROBLEM)
 
-    heard = ear.after(["F10", "Right", "Right", "Return"], "^Non riesco ad aprire")
-    expect("the calculator box", heard, once=r"^Non riesco ad aprire una calcolatrice\. Ho "
-           r"cercato .* e i programmi gnome calculator, .* e xcalc\. Chiedi all'insegnante ")
+    expect("F10 to Calcolatrice", ear.after(["F10", "Right", "Right"], "^Calcolatrice"),
+           first=scuola)
+    heard = ear.after(["Return"], "^Non riesco ad aprire")
+    # Orca 48 may say this box twice, as it opens while the menu closes; in full each time.
+    expect("the calculator box", heard, first="^allerta Attenzione", never=r"^Non riesco (?!ad "
+           r"aprire una calcolatrice\. Ho cercato .* e i programmi gnome calculator, .* e xcalc\. "
+           r"Chiedi all'insegnante di installarne una\.$)")
     expect("the calculator box closed", ear.after(["Return"], PROBLEM), first=PROBLEM, within=1.5)
     heard = ear.after(["alt+x"], "^No " + button)
     expect("the exit box", heard, once="^Vuoi veramente lasciarmi\\?$")
