@@ -47,6 +47,24 @@ public:
     }
 };
 
+// Alt pressed and released alone would put the keys in the bar too, as on another desktop;
+// with a screen reader, Qt hands Alt to the window only once the reader has had it, after the
+// letter's shortcut has opened its menu, and Alt would then close it again. F10 is the key.
+class AltAloneStaysOut final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        return key == Qt::Key_Alt || key == Qt::Key_Meta;
+    }
+};
+
 } // namespace
 
 MenuCommands buildMenus(QMenuBar *bar)
@@ -68,6 +86,12 @@ MenuCommands buildMenus(QMenuBar *bar)
 
 // As the first menu's access key does, through Qt's shortcut map as a key press sent by the
 // program goes: the menu opens, and the bar takes the keys and remembers where the focus was.
+void keepAltAloneOut(QMenuBar *bar)
+{
+    // Installed after the bar's own filter on the window, so it sees the key first.
+    bar->window()->installEventFilter(new AltAloneStaysOut(bar));
+}
+
 void enterMenuBar(QMenuBar *bar)
 {
     QWidget *focused = QApplication::focusWidget();

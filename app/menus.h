@@ -22,4 +22,7 @@ MenuCommands buildMenus(QMenuBar *bar);
 // back to where it was.
 void enterMenuBar(QMenuBar *bar);
 
+// Once the bar is in its window: Alt alone leaves the bar alone.
+void keepAltAloneOut(QMenuBar *bar);
+
 } // namespace tavola

@@ -274,6 +274,7 @@ void Tavola::loadWindow()
     const MenuCommands commands = buildMenus(bar);
     // The bar being replaced may be the one whose command is running: Qt deletes it later.
     setMenuBar(bar);
+    keepAltAloneOut(bar);
     // Once the bar is done with the key or click that ran them: the focus is then back where
     // it was, and a box of theirs gives it back there.
     connect(commands.newGame, &QAction::triggered, this, &Tavola::new_Click, Qt::QueuedConnection);

@@ -121,7 +121,7 @@ struct Played {
             {"<Right>", {Qt::Key_Right, {}}}, {"<Ctrl+V>", {Qt::Key_V, Qt::ControlModifier}},
             {"<F10>", {Qt::Key_F10, {}}}, {"<KP.>", {Qt::Key_Period, Qt::KeypadModifier}},
             {"<Left>", {Qt::Key_Left, {}}}, {"<Escape>", {Qt::Key_Escape, {}}},
-            {"<Alt+I>", {Qt::Key_I, Qt::AltModifier}}};
+            {"<Alt+I>", {Qt::Key_I, Qt::AltModifier}}, {"<Alt>", {Qt::Key_Alt, Qt::AltModifier}}};
         for (const QString &step : steps) {
             if (keys.count(step)) { // an open menu has the keys
                 QWidget *popup = QApplication::activePopupWidget();
@@ -267,6 +267,7 @@ Escape types nothing       ; 1 <Escape>               ; Ipotenusa BC|1||6|8|-|-|
 F10, Left, Enter: new game ; 12 <Return> <F10> <Left> <Return> ; Cateto AC|||8|-|17|-|-|-|0|0|0|txtAnswer|off
 F10, Escape twice          ; 12 <Return> <F10> <Escape> <Escape> ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|cmdNext|on
 Alt+I, Left, Left, Enter   ; 12 <Return> <Alt+I> <Left> <Left> <Return> ; Cateto AC|||8|-|17|-|-|-|0|0|0|txtAnswer|off
+Alt alone leaves the bar   ; <Alt> 5                  ; Ipotenusa BC|5||6|8|-|-|-|-|0|0|0|txtAnswer|off
 six characters at most     ; 12345678                 ; Ipotenusa BC|123456||6|8|-|-|-|-|0|0|0|txtAnswer|off
 editing keys               ; 1234 <Backspace> <Backspace> 9 ; Ipotenusa BC|129||6|8|-|-|-|-|0|0|0|txtAnswer|off
 Tab goes on to the picture ; 12 <Return> <Tab> <Tab>  ; Ipotenusa BC|12|Sbagliato!! 10|6|8|-|-|-|-|0|1|1|Picture3|on
