@@ -230,14 +230,14 @@ def main(program):
     scuola, ciao = r"^Menù Scuola\. Tavola, esercizi sul triangolo", r"^Menù Ciao\. Fatto con cura"
     # Alt+S from "Nuovo calcolo" opened nothing in 2 of 7 runs on a machine with both cores
     # busy: until that is understood, the window test plays Alt and a letter, and this one F10.
-    heard = ear.after(["shift+Tab", "Return"], "^No " + button)
-    expect("the exit box", heard, once="^Vuoi veramente lasciarmi\\?$")
+    heard = ear.after(["shift+Tab", "Return"], r"^Vuoi veramente lasciarmi\?$")
+    expect("the exit box", heard, never=r"^Vuoi veramente (?!lasciarmi\?$)")
     expect("No in the exit box", ear.after(["Return"], "^Esci"), first="^Esci", within=3)
     ear.after(["Tab"], "^Nuovo calcolo")
 
     heard = ear.after(["Return", "comma", "Return"], "^La risposta non è un numero")
-    expect("the error box", heard, once=r"^La risposta non è un numero\. Scrivi solo cifre, con "
-           r"al massimo una virgola, per esempio 12,5\.$")
+    expect("the error box", heard, never=r"^La risposta non è un numero(?!\. Scrivi solo cifre, "
+           r"con al massimo una virgola, per esempio 12,5\.$)")
     expect("the error box closed", ear.after(["Return"], PROBLEM), first=PROBLEM, within=3)
 
     expect("F10", ear.after(["F10"], scuola), first=scuola)
@@ -249,14 +249,13 @@ def main(program):
     expect("F10 to Calcolatrice", ear.after(["F10", "Right", "Right"], "^Calcolatrice"),
            first=scuola)
     heard = ear.after(["Return"], "^Non riesco ad aprire")
-    # Orca 48 may say this box twice, as it opens while the menu closes; in full each time.
+    # Orca 48 may say a box twice; each box is heard, in full each time.
     expect("the calculator box", heard, first="^allerta Attenzione", never=r"^Non riesco (?!ad "
            r"aprire una calcolatrice\. Ho cercato .* e i programmi gnome calculator, .* e xcalc\. "
            r"Chiedi all'insegnante di installarne una\.$)")
     expect("the calculator box closed", ear.after(["Return"], PROBLEM), first=PROBLEM, within=3)
     heard = ear.after(["shift+Tab", "Return", "Tab", "Return"], "^Ciao a presto")
-    expect("the goodbye box", heard, once=r"^Ciao a presto\. Ore \d+ e \d+\.?$",
-           never="Data [^a-z]")
+    expect("the goodbye box", heard, never=r"^Ciao a presto(?!\. Ore \d+ e \d+\.?$)|Data [^a-z]")
 
 
 if __name__ == "__main__":
