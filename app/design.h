@@ -11,8 +11,8 @@
 #include <QColor>
 #include <QSize>
 
+#include <array>
 #include <optional>
-#include <variant>
 
 class QTimer;
 
@@ -26,43 +26,31 @@ class FaceButton;
 class Picture;
 class Shape;
 
-// Every control of one load of the window. They are children of the client area and die
-// with it at unload.
-struct Controls : GameControls<DesignLabel *, AnswerBox *, FaceButton *> {
-    DesignLabel *Label4 = nullptr;
-    DesignLabel *lblTime = nullptr;
-    DesignLabel *Label6 = nullptr;
-    DesignLabel *Label1 = nullptr;
-    DesignLabel *Label3 = nullptr;
-    EntryBox *Text1 = nullptr;
+// The controls the window itself reaches, of one load of the window: the labels the game
+// writes, by the game's own names for them, and the few the window handles. All are
+// children of the client area and die with it at unload.
+struct Controls {
+    std::array<DesignLabel *, gameLabelCount> labels{};
+    AnswerBox *txtAnswer = nullptr;
+    FaceButton *cmdNext = nullptr;
     FaceButton *cmdExit = nullptr;
-    Picture *Image1 = nullptr;
-    Picture *Image4 = nullptr;
+    DesignLabel *lblTime = nullptr;
+    EntryBox *Text1 = nullptr;
     Picture *Picture3 = nullptr;
     Picture *StatusBar1 = nullptr;
-    Shape *Shape5 = nullptr;
-    Shape *Shape6 = nullptr;
-    Shape *Line12 = nullptr;
-    Shape *Line11 = nullptr;
-    Shape *Line10 = nullptr;
-    Shape *Line9 = nullptr;
-    Shape *Line8 = nullptr;
-    Shape *Line5 = nullptr;
-    Shape *Shape8 = nullptr;
-    Shape *Shape7 = nullptr;
     QTimer *Timer1 = nullptr;
 };
 
-// Which member of Controls a row fills; its type says what kind of control the row is.
-using Slot = std::variant<DesignLabel * Controls::*, AnswerBox * Controls::*,
-    EntryBox * Controls::*, FaceButton * Controls::*, Picture * Controls::*, Shape * Controls::*>;
+// The kind of widget a row of the design makes.
+enum class Kind { Label, AnswerBox, EntryBox, Button, Picture, Shape };
 
 enum class ShapeKind { Line, Outline, Filled };
 
 // One control as designed. Places in twips; a line's place is its two ends (x1, y1, x2, y2).
 struct Row {
-    Slot slot;
+    Kind kind;
     const char *name;
+    std::optional<GameLabel> gameLabel = std::nullopt; // a label the game writes
     twips::Rect place;
     const char *caption = "";
     FontDesign font = windowFont;

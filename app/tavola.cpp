@@ -47,25 +47,13 @@ QString fromModel(const std::string &text)
     return QString::fromStdString(text);
 }
 
-// One overload for each kind of control the game writes.
-struct Show {
-    void operator()(const LabelModel &shown, DesignLabel *label) const
-    {
-        label->setCaption(fromModel(shown.caption));
-        label->setVisible(shown.visible);
-        if (shown.color)
-            label->setTextColor(QColor(shown.color->red, shown.color->green, shown.color->blue));
-    }
-    void operator()(const BoxModel &shown, AnswerBox *box) const
-    {
-        if (shown.newText)
-            box->setText(fromModel(*shown.newText));
-    }
-    void operator()(const ButtonModel &shown, FaceButton *button) const
-    {
-        button->setEnabled(shown.enabled);
-    }
-};
+void showLabel(const LabelModel &shown, DesignLabel *label)
+{
+    label->setCaption(fromModel(shown.caption));
+    label->setVisible(shown.visible);
+    if (shown.color)
+        label->setTextColor(QColor(shown.color->red, shown.color->green, shown.color->blue));
+}
 
 std::unique_ptr<RandomSource> randomFromEntropy()
 {
@@ -315,7 +303,11 @@ void Tavola::renderGame(const WindowModel &model)
         m_controls.cmdNext->setEnabled(model.cmdNext.enabled);
         m_controls.cmdNext->setFocus(Qt::OtherFocusReason);
     }
-    forEachControl(model, m_controls, Show{});
+    for (int label = 0; label < gameLabelCount; ++label)
+        showLabel(model.labels[label], m_controls.labels[label]);
+    if (model.txtAnswer.newText)
+        m_controls.txtAnswer->setText(fromModel(*model.txtAnswer.newText));
+    m_controls.cmdNext->setEnabled(model.cmdNext.enabled);
 }
 
 void Tavola::renderClock(const ClockShows &shows)

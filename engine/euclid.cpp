@@ -75,9 +75,9 @@ void Game::poseEuclid()
     if (question.hidesAsked)
         m_model.valueLabel(question.asked).visible = false;
     if (question.hidesThirdUnit)
-        m_model.Label2_2.visible = false;
-    m_model.Label5.color = question.color;
-    m_model.Label5.caption = question.caption;
+        m_model[Label2_2].visible = false;
+    m_model[Label5].color = question.color;
+    m_model[Label5].caption = question.caption;
     m_model.asked = question.asked;
     m_state.expectedAnswer = float(lengths[question.asked]);
 }

@@ -19,7 +19,7 @@ void Game::handOverToNext()
 void Game::countRight()
 {
     m_state.rightCount = add16(m_state.rightCount, 1);
-    m_model.lblMessage.caption = rightVerdict;
+    m_model[lblMessage].caption = rightVerdict;
     m_model.verdict = Verdict::Right;
 }
 
@@ -27,9 +27,9 @@ void Game::countWrong()
 {
     m_state.wrongCount = add16(m_state.wrongCount, 1);
     m_model.rightAnswer = lengthText(m_state.expectedAnswer);
-    m_model.lblMessage.caption = std::string(wrongVerdict) + m_model.rightAnswer;
+    m_model[lblMessage].caption = std::string(wrongVerdict) + m_model.rightAnswer;
     m_model.verdict = Verdict::Wrong;
-    m_model.lblScore1.caption = formatWithPattern(m_state.wrongCount, "###0");
+    m_model[lblScore1].caption = formatWithPattern(m_state.wrongCount, "###0");
     handOverToNext();
 }
 
@@ -49,12 +49,12 @@ void Game::judgeAnswer(std::string_view boxText)
     else
         countWrong();
 
-    m_model.lblScore.caption = formatWithPattern(m_state.rightCount, "####0");
+    m_model[lblScore].caption = formatWithPattern(m_state.rightCount, "####0");
     // cmdNext is enabled before the total is computed, so an overflow of the total
     // still leaves the pupil a way on to the next problem.
     handOverToNext();
     const int16 total = add16(m_state.rightCount, m_state.wrongCount);
-    m_model.lblScore2.caption = formatWithPattern(total, "####0");
+    m_model[lblScore2].caption = formatWithPattern(total, "####0");
 }
 
 } // namespace tavola

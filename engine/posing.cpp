@@ -9,9 +9,9 @@ void Game::poseProblem()
 {
     beginOperation();
     m_model.txtAnswer.newText = "";
-    m_model.lblMessage.caption.clear();
+    m_model[lblMessage].caption.clear();
     m_model.verdict = Verdict::None;
-    for (LabelModel *unit : {&m_model.Label2_0, &m_model.Label2_1, &m_model.Label2_2})
+    for (LabelModel *unit : {&m_model[Label2_0], &m_model[Label2_1], &m_model[Label2_2]})
         unit->visible = true;
     for (Length length : {BH, HC, AB, AC, BC, AH})
         m_model.valueLabel(length).visible = false;

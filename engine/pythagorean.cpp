@@ -98,8 +98,8 @@ void Game::posePythagorean(int16 kindNumber)
     for (Length side : {AB, AC, BC})
         m_model.valueLabel(side).visible = side != kind.asked;
     m_state.expectedAnswer = float(sides[kind.asked]);
-    m_model.Label5.color = colors::magenta;
-    m_model.Label5.caption = sideNames[kind.asked];
+    m_model[Label5].color = colors::magenta;
+    m_model[Label5].caption = sideNames[kind.asked];
     m_model.asked = kind.asked;
 }
 

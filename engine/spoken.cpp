@@ -75,12 +75,12 @@ Spoken spokenOf(const WindowModel &model)
     Spoken spoken;
     spoken.problem = problemOf(model);
     spoken.verdict = verdictOf(model);
-    spoken.counts = "Esatte " + model.lblScore.caption + ", errate " + model.lblScore1.caption
-        + ", totale " + model.lblScore2.caption;
+    spoken.counts = "Esatte " + model[lblScore].caption + ", errate " + model[lblScore1].caption
+        + ", totale " + model[lblScore2].caption;
     // What a game's first problem adds, said once: the counts start from zero, and how to
     // answer. Every problem after it is its words alone.
     spoken.answerBox = spoken.problem;
-    if (!spoken.problem.empty() && model.lblScore2.caption == "0")
+    if (!spoken.problem.empty() && model[lblScore2].caption == "0")
         spoken.answerBox = sentences(sentences(spoken.problem, spoken.counts), answerHint);
     if (model.keyRefused)
         spoken.refusal = std::string(refusedKeyHint);

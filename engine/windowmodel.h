@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace tavola {
 
@@ -28,62 +28,6 @@ inline constexpr Rgb green{0, 255, 0};
 
 // The six lengths of the triangle ABC with its height AH.
 enum Length { AB, AC, BC, AH, BH, HC, lengthCount };
-
-// The controls the game writes, each named once: the window model holds what each shows,
-// the window holds its widget, the design holds its row.
-template<typename Label, typename Box, typename Button>
-struct GameControls {
-    Label lblcat1{};  // cathetus AB
-    Label Lblcat2{};  // cathetus AC
-    Label lblipoeu{}; // hypotenuse BC
-    Label Lblalt{};   // height AH
-    Label Lblpro1{};  // projection BH
-    Label Lblpro2{};  // projection HC
-    Label Label2_0{}; // the three unit labels "cm"
-    Label Label2_1{};
-    Label Label2_2{};
-    Label Label5{}; // the question
-    Label lblMessage{};
-    Label lblScore{};
-    Label lblScore1{};
-    Label lblScore2{};
-    Box txtAnswer{};
-    Button cmdNext{};
-
-    const Label &valueLabel(Length length) const
-    {
-        const Label *const labels[] = {&lblcat1, &Lblcat2, &lblipoeu, &Lblalt, &Lblpro1, &Lblpro2};
-        return *labels[length];
-    }
-    Label &valueLabel(Length length)
-    {
-        return const_cast<Label &>(std::as_const(*this).valueLabel(length));
-    }
-
-    friend bool operator==(const GameControls &, const GameControls &) = default;
-};
-
-// Calls visit(a.x, b.x) for every control x of two sets of the same controls.
-template<typename A, typename B, typename Visit>
-void forEachControl(A &a, B &b, Visit &&visit)
-{
-    visit(a.lblcat1, b.lblcat1);
-    visit(a.Lblcat2, b.Lblcat2);
-    visit(a.lblipoeu, b.lblipoeu);
-    visit(a.Lblalt, b.Lblalt);
-    visit(a.Lblpro1, b.Lblpro1);
-    visit(a.Lblpro2, b.Lblpro2);
-    visit(a.Label2_0, b.Label2_0);
-    visit(a.Label2_1, b.Label2_1);
-    visit(a.Label2_2, b.Label2_2);
-    visit(a.Label5, b.Label5);
-    visit(a.lblMessage, b.lblMessage);
-    visit(a.lblScore, b.lblScore);
-    visit(a.lblScore1, b.lblScore1);
-    visit(a.lblScore2, b.lblScore2);
-    visit(a.txtAnswer, b.txtAnswer);
-    visit(a.cmdNext, b.cmdNext);
-}
 
 struct LabelModel {
     std::string caption;
@@ -114,11 +58,43 @@ enum class Verdict { None, Right, Wrong };
 inline constexpr std::string_view rightVerdict = "Esatto. Sei in gamba!!!";
 inline constexpr std::string_view wrongVerdict = "Sbagliato!! ";
 
+// The labels the game writes, by their names in the window, each named once: a new one
+// is one more name here and one more row in the window's design. The values of the six
+// lengths come first, in the order of Length.
+enum GameLabel {
+    lblcat1,  // cathetus AB
+    Lblcat2,  // cathetus AC
+    lblipoeu, // hypotenuse BC
+    Lblalt,   // height AH
+    Lblpro1,  // projection BH
+    Lblpro2,  // projection HC
+    Label2_0, // the three units "cm"
+    Label2_1,
+    Label2_2,
+    Label5, // the question
+    lblMessage,
+    lblScore,
+    lblScore1,
+    lblScore2,
+    gameLabelCount
+};
+static_assert(int(lblcat1) == AB && int(Lblcat2) == AC && int(lblipoeu) == BC && int(Lblalt) == AH
+    && int(Lblpro1) == BH && int(Lblpro2) == HC);
+
 // What the window shows of the game, as loaded from the design. Every operation writes it
 // step by step, so after an error it holds exactly what the operation did before failing.
 // The box's new text and the focus are what the latest operation asked for, nothing more.
-struct WindowModel : GameControls<LabelModel, BoxModel, ButtonModel> {
+struct WindowModel {
     WindowModel();
+
+    LabelModel &operator[](GameLabel label) { return labels[label]; }
+    const LabelModel &operator[](GameLabel label) const { return labels[label]; }
+    const LabelModel &valueLabel(Length length) const { return labels[length]; }
+    LabelModel &valueLabel(Length length) { return labels[length]; }
+
+    std::array<LabelModel, gameLabelCount> labels;
+    BoxModel txtAnswer;
+    ButtonModel cmdNext;
 
     Focus focus = Focus::Unchanged;
     std::optional<Length> asked; // the length Label5 asks for, for what a reader is told
@@ -131,9 +107,9 @@ struct WindowModel : GameControls<LabelModel, BoxModel, ButtonModel> {
 
 inline WindowModel::WindowModel()
 {
-    Label2_0.caption = Label2_1.caption = Label2_2.caption = "cm";
-    Label5.color = colors::black;
-    lblScore.caption = lblScore1.caption = lblScore2.caption = "0";
+    labels[Label2_0].caption = labels[Label2_1].caption = labels[Label2_2].caption = "cm";
+    labels[Label5].color = colors::black;
+    labels[lblScore].caption = labels[lblScore1].caption = labels[lblScore2].caption = "0";
     txtAnswer.newText = "0";
     cmdNext.enabled = false;
 }

@@ -84,7 +84,7 @@ QString answer(const Game &posed, const QString &typed)
 {
     Game trial(posed);
     errorOf([&] { trial.answerKeyPress(enterCode, typed.toStdString()); });
-    return text(trial.model().lblMessage.caption)
+    return text(trial.model()[lblMessage].caption)
         + QStringLiteral(" %1/%2").arg(trial.state().rightCount).arg(trial.state().wrongCount);
 }
 
@@ -162,12 +162,12 @@ private slots:
                 || text(label.caption) == decimalText(problem.hundredths[length] * 10));
             QCOMPARE(label.visible, length == problem.given[0] || length == problem.given[1]);
         }
-        QCOMPARE(text(model.Label5.caption), problem.question);
-        QVERIFY(model.Label5.color == problem.color);
-        QVERIFY(model.Label2_0.visible && model.Label2_1.visible);
-        QCOMPARE(model.Label2_2.visible, problem.thirdUnitShown);
+        QCOMPARE(text(model[Label5].caption), problem.question);
+        QVERIFY(model[Label5].color == problem.color);
+        QVERIFY(model[Label2_0].visible && model[Label2_1].visible);
+        QCOMPARE(model[Label2_2].visible, problem.thirdUnitShown);
         QCOMPARE(model.txtAnswer.newText, std::optional<std::string>(""));
-        QVERIFY(model.lblMessage.caption.empty() && !model.cmdNext.enabled);
+        QVERIFY(model[lblMessage].caption.empty() && !model.cmdNext.enabled);
         QCOMPARE(model.focus, Focus::txtAnswer);
         QCOMPARE(table.random.calls, problem.calls);
         QCOMPARE(table.game.state().baseN, problem.baseAfter);
@@ -187,14 +187,14 @@ private slots:
         table.pose(ten);
         for (int i = 0; i < 32767; ++i)
             table.game.answerKeyPress(enterCode, i % 2 ? "10" : "10,0");
-        QCOMPARE(text(table.game.model().lblScore.caption), "32767");
+        QCOMPARE(text(table.game.model()[lblScore].caption), "32767");
         QCOMPARE(table.enter("10"), ErrorKind::Overflow);
         QCOMPARE(table.game.state().rightCount, 32767);
         QCOMPARE(table.enter("9"), ErrorKind::Overflow);
         const WindowModel &model = table.game.model();
-        QCOMPARE(text(model.lblMessage.caption + model.lblScore1.caption), "Sbagliato!! 101");
+        QCOMPARE(text(model[lblMessage].caption + model[lblScore1].caption), "Sbagliato!! 101");
         QVERIFY(model.cmdNext.enabled);
-        QCOMPARE(text(model.lblScore2.caption), "32767");
+        QCOMPARE(text(model[lblScore2].caption), "32767");
 
         table.game.load(); // a new game: the counts and the model as designed, the draws kept
         QVERIFY(table.game.model() == WindowModel());
@@ -213,7 +213,7 @@ private slots:
             table.enter("12");
             QCOMPARE(errorOf([&] { table.pose({r}); }), kind);
             const WindowModel &model = table.game.model();
-            QVERIFY(model.lblMessage.caption.empty() && !model.lblcat1.visible);
+            QVERIFY(model[lblMessage].caption.empty() && !model[lblcat1].visible);
             QCOMPARE(model.txtAnswer.newText, std::optional<std::string>(""));
             QVERIFY(model.cmdNext.enabled && model.focus == Focus::Unchanged);
             QCOMPARE(table.game.state().problemKind, 1);
