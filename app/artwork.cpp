@@ -39,10 +39,10 @@ QPixmap rendered(QSvgRenderer &renderer, const QSize &size, qreal devicePixelRat
     return pixmap;
 }
 
-// The build draws each picture at the sizes the window shows it, as premultiplied ARGB
-// pixels: no image format to parse and no plugin to seek. Pixels stored as they are are
-// shown from the resource itself; inflated ones live as long as the image. A size the build
-// did not draw gives a null pixmap.
+// The build draws what has a size of its own (the pointer, the icon) at that size, as
+// premultiplied ARGB pixels: no image format to parse and no plugin to seek. Pixels stored
+// as they are are shown from the resource itself; inflated ones live as long as the image.
+// A size the build did not draw gives a null pixmap.
 QPixmap prerenderedArtwork(const QString &resource, const QSize &size, qreal devicePixelRatio)
 {
     const QSize pixels = size * devicePixelRatio;

@@ -27,11 +27,22 @@ QList<Scaled *> scaledChildren(const QObject *parent, const QWidget *except)
 
 } // namespace
 
-void Scaled::placeAt(QWidget *self, qreal scale)
+void Scaled::setScale(qreal scale, QPoint origin)
 {
     m_scale = scale;
-    self->setFont(designFont(m_row.font, scale));
-    self->setGeometry(twips::pixels(m_row.place, scale));
+    m_origin = origin;
+    rescale();
+}
+
+QRect Scaled::scaledPlace() const
+{
+    return twips::pixels(m_row.place, m_scale).translated(m_origin);
+}
+
+void Scaled::placeAt(QWidget *self)
+{
+    self->setFont(designFont(m_row.font, m_scale));
+    self->setGeometry(scaledPlace());
 }
 
 QRectF Scaled::designedRect() const
@@ -91,11 +102,15 @@ void ClientArea::fitDesign()
         right = std::max(right, control->designedRect().right() + 1);
         bottom = std::max(bottom, control->designedRect().bottom() + barHeight + 1);
     }
-    // Every control starts at full scale; a new scale lays out the whole design again.
-    if (const qreal scale = std::min({1.0, width() / right, height() / bottom}); scale != m_scale) {
+    // Every control starts at full scale at the corner; a new scale or a new origin lays
+    // out the whole design again.
+    const qreal scale = std::min(width() / right, height() / bottom);
+    const QPoint origin(int((width() - right * scale) / 2), int((height() - bottom * scale) / 2));
+    if (scale != m_scale || origin != m_origin) {
         m_scale = scale;
+        m_origin = origin;
         for (Scaled *control : controls)
-            control->setScale(m_scale);
+            control->setScale(m_scale, m_origin);
         bar->setScale(m_scale);
     }
     const int docked = int(std::lround(barHeight * m_scale));

@@ -23,20 +23,26 @@ public:
 
     // Where the design puts it, in pixels at full scale.
     virtual QRectF designedRect() const;
-    virtual void setScale(qreal scale) = 0;
+    // Lays the control out again at the scale, with the design's top-left corner at origin.
+    void setScale(qreal scale, QPoint origin = {});
 
 protected:
-    // Remembers the scale and lays the widget out at it: its font and its place.
-    void placeAt(QWidget *self, qreal scale);
+    // Puts the widget where the scale and the origin say, its font at the scale.
+    virtual void rescale() = 0;
+    // The designed place at the scale, on whole pixels.
+    QRect scaledPlace() const;
+    void placeAt(QWidget *self);
 
     const Row &m_row;
     qreal m_scale = 1.0;
+    QPoint m_origin;
 };
 
-// The window's client area: the design's origin, and one bar docked to the bottom edge.
-// Where the area above the bar holds the whole design, it shows at one pixel to 15 twips;
-// where it does not, the whole design shrinks alike, places, sizes, fonts and pictures, so
-// that every control stays in view and above the bar.
+// The window's client area: the design, and one bar docked to the bottom edge. The whole
+// design grows or shrinks alike, places, sizes, fonts and pictures, to the largest scale at
+// which every control is in view above the bar, and stands in the middle of the room the
+// bar leaves: on a projected board the pupils look at the middle, and a margin shared by
+// both sides reads as a frame, not as an unfinished window.
 class ClientArea : public QWidget
 {
     Q_OBJECT
@@ -56,6 +62,7 @@ private:
 
     QWidget *m_docked = nullptr;
     qreal m_scale = 1.0;
+    QPoint m_origin;
 };
 
 // A dotted frame just inside a control's edge, in a colour of the control's own design, so

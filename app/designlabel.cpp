@@ -45,10 +45,9 @@ void DesignLabel::setTextColor(const QColor &color)
     setPalette(shades);
 }
 
-void DesignLabel::setScale(qreal scale)
+void DesignLabel::rescale()
 {
-    m_scale = scale;
-    setFont(designFont(m_row.font, scale));
+    setFont(designFont(m_row.font, m_scale));
     place();
 }
 
@@ -82,7 +81,7 @@ QString DesignLabel::spokenText() const
 // designed width too, so it still has a place to be found at.
 void DesignLabel::place()
 {
-    QRect rect = twips::pixels(m_row.place, m_scale);
+    QRect rect = scaledPlace();
     if (m_row.fitsCaption && !text().isEmpty())
         rect.setSize(
             rect.size().expandedTo(sizeHint()).boundedTo({sizeHint().width(), QWIDGETSIZE_MAX}));

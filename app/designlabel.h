@@ -21,13 +21,12 @@ public:
     void setCaption(const QString &caption);
     void setTextColor(const QColor &color);
 
-    void setScale(qreal scale) override;
-
     // What a screen reader hears instead of the bare caption. A hidden or empty label says
     // nothing, since a hidden value label may still hold the answer.
     QString spokenText() const;
 
 protected:
+    void rescale() override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -25,10 +25,9 @@ Picture::Picture(const Row &row, QWidget *parent)
     setScale(1.0);
 }
 
-void Picture::setScale(qreal scale)
+void Picture::rescale()
 {
-    m_scale = scale;
-    setGeometry(twips::pixels(m_row.place, scale));
+    setGeometry(scaledPlace());
 }
 
 void Picture::paintEvent(QPaintEvent *)
@@ -60,12 +59,12 @@ QRectF Shape::designedRect() const
     return twips::exact({p.left, p.top, p.width - p.left, p.height - p.top}).normalized();
 }
 
-void Shape::setScale(qreal scale)
+void Shape::rescale()
 {
-    m_scale = scale;
     const qreal margin = m_row.penWidth + 1.0;
-    const QRectF bounds = QRectF(designedRect().topLeft() * scale, designedRect().size() * scale)
-                              .adjusted(-margin, -margin, margin, margin);
+    const QRectF bounds =
+        QRectF(designedRect().topLeft() * m_scale + m_origin, designedRect().size() * m_scale)
+            .adjusted(-margin, -margin, margin, margin);
     setGeometry(QRect(QPoint(int(std::floor(bounds.left())), int(std::floor(bounds.top()))),
         QPoint(int(std::ceil(bounds.right())), int(std::ceil(bounds.bottom())))));
 }
@@ -75,7 +74,7 @@ void Shape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(-QPointF(pos()));
+    painter.translate(QPointF(m_origin - pos()));
     painter.scale(m_scale / twips::perPixel, m_scale / twips::perPixel);
     const QColor color = QColor::fromRgb(*m_row.color);
     painter.setPen(

@@ -19,9 +19,8 @@ class Picture : public QWidget, public Scaled
 public:
     Picture(const Row &row, QWidget *parent);
 
-    void setScale(qreal scale) override;
-
 protected:
+    void rescale() override;
     void paintEvent(QPaintEvent *event) override;
 };
 
@@ -35,9 +34,9 @@ public:
     Shape(const Row &row, QWidget *parent);
 
     QRectF designedRect() const override;
-    void setScale(qreal scale) override;
 
 protected:
+    void rescale() override;
     void paintEvent(QPaintEvent *event) override;
 };
 

@@ -88,9 +88,9 @@ EntryBox::EntryBox(const Row &row, QWidget *parent)
     setScale(1.0);
 }
 
-void EntryBox::setScale(qreal scale)
+void EntryBox::rescale()
 {
-    placeAt(this, scale);
+    placeAt(this);
 }
 
 void EntryBox::paintEvent(QPaintEvent *event)

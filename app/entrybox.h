@@ -19,9 +19,8 @@ class EntryBox : public QLineEdit, public Scaled
 public:
     EntryBox(const Row &row, QWidget *parent);
 
-    void setScale(qreal scale) override;
-
 protected:
+    void rescale() override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -37,9 +37,9 @@ FaceButton::FaceButton(const Row &row, QWidget *parent)
     setScale(1.0);
 }
 
-void FaceButton::setScale(qreal scale)
+void FaceButton::rescale()
 {
-    placeAt(this, scale);
+    placeAt(this);
 }
 
 bool FaceButton::event(QEvent *event)

@@ -20,9 +20,8 @@ class FaceButton : public QAbstractButton, public Scaled
 public:
     FaceButton(const Row &row, QWidget *parent);
 
-    void setScale(qreal scale) override;
-
 protected:
+    void rescale() override;
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

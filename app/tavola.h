@@ -3,18 +3,8 @@
 
 #pragma once
 
-// The life of one key press, from the X event to the painted verdict:
-//  1. Qt turns the X key event into a QKeyEvent for the focused widget, the AnswerBox.
-//  2. AnswerBox::keyPressEvent turns a typed key into its character code and calls
-//     txtAnswer_KeyPress(code, the box's text); Enter it passes up to the window instead.
-//  3. Tavola::keyPressEvent asks enterAction (engine/keys.h), the one rule for Enter, and
-//     runs txtAnswer_KeyPress(13, the box's text), cmdNext_Click or cmdExit_Click.
-//  4. txtAnswer_KeyPress hands both to Game::answerKeyPress (engine/), plain C++, which
-//     filters the code, judges on Enter and writes the verdict, the counts and the focus
-//     into its WindowModel; a GameError stops it where it stands.
-//  5. render() writes the WindowModel into the widgets, the only place that does, as it
-//     writes what the clock shows after a tick; Qt paints them. A runtime error is then
-//     shown in a modal box, and the game goes on.
+// The life of one key press, from the X event to the painted verdict through the handlers
+// below, is mapped in the README ("One key press").
 
 #include "app/accessibility.h"
 #include "app/design.h"

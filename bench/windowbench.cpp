@@ -6,7 +6,8 @@
 //  - process start to the first problem posed, and to the first frame shown;
 //  - peak memory of the process at that point;
 //  - "Nuovo gioco" from the click to the next problem posed and painted;
-//  - Enter in the answer box to the verdict shown and painted.
+//  - Enter in the answer box to the verdict shown and painted;
+//  - the maximised window resized and painted.
 // Each start is a fresh process of this program (`--child game|bare`), alternated so that
 // both see the same machine; medians are reported.
 #include "app/tavola.h"
@@ -82,8 +83,25 @@ void pressEnter(QWidget *target)
     QCoreApplication::sendEvent(target, &release);
 }
 
+// The maximised window resized to three quarters of its size and back, as a screen's
+// resolution changes under it: the design laid out and painted anew at each size.
+void measureResizes(QWidget &window, QTextStream &out, const char *name = "resize")
+{
+    const QSize full = window.size();
+    for (int round = 0; round < 20; ++round) {
+        const QSize size = round % 2 ? full : full * 3 / 4;
+        const long long start = nowNs();
+        window.resize(size);
+        const long long deadline = start + 2'000'000'000LL;
+        while (window.size() != size && nowNs() < deadline)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        paintNow(window);
+        out << name << ' ' << msSince(start) << '\n';
+    }
+}
+
 // The baselines of the in-window timings: a bare window built, shown and painted, and a
-// plain line edit whose Enter writes a label.
+// plain line edit whose Enter writes a label, its window resized as the game's is.
 void measureBaselines(QTextStream &out)
 {
     for (int round = 0; round < 20; ++round) {
@@ -114,6 +132,7 @@ void measureBaselines(QTextStream &out)
         paintNow(window);
         out << "bareEnter " << msSince(start) << '\n';
     }
+    measureResizes(window, out, "bareResize");
 }
 
 // Prints monotonic timestamps of the first problem posed and the first frame, the peak
@@ -158,6 +177,7 @@ int runChild(int argc, char **argv, bool game)
         paintNow(window);
         out << "newGamePainted " << msSince(start) << '\n';
     }
+    measureResizes(window, out);
     measureBaselines(out);
     return 0;
 }
@@ -166,6 +186,10 @@ struct Samples {
     std::vector<double> values;
 
     void add(double value) { values.push_back(value); }
+    double slowest() const
+    {
+        return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+    }
     double median()
     {
         if (values.empty())
@@ -236,6 +260,12 @@ int main(int argc, char **argv)
     std::printf("\"Nuovo gioco\" to next problem posed: %.2f ms, painted: %.2f ms; a bare window "
                 "built and painted: %.2f ms, ratio %.2f; %.2f of a 16 ms frame\n",
         game["newGame"].median(), rebuild, bareRebuild, rebuild / bareRebuild, rebuild / 16.0);
+    const double resize = game["resize"].median(), bareResize = game["bareResize"].median();
+    std::printf("the maximised window resized and painted: %.2f ms, the slowest (a new size) "
+                "%.2f ms; a bare window: %.2f ms, the slowest %.2f ms; ratio %.2f, the slowest "
+                "%.2f\n",
+        resize, game["resize"].slowest(), bareResize, game["bareResize"].slowest(),
+        resize / bareResize, game["resize"].slowest() / game["bareResize"].slowest());
     const double enter = game["verdictPainted"].median(), bareEnter = game["bareEnter"].median();
     std::printf("Enter to verdict shown: %.3f ms, painted: %.3f ms; a bare line edit: %.3f ms, "
                 "ratio %.2f; %.2f of the 2 ms budget\n",

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -311,8 +312,9 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
             boxes);
     }
 
-    // At one pixel to 15 twips where it fits, shrunk alike where not: every control in view
-    // above the bar, at its designed place, none over another unless so designed.
+    // The whole design as large as the room above the bar holds, in its middle: every control
+    // in view at its designed place, none over another unless so designed, every caption
+    // whole.
     void everyControlStaysInViewAtAnySize_data()
     {
         QTest::addColumn<QSize>("client");
@@ -321,6 +323,9 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QTest::newRow("1366x768 at 125 %") << QSize(1093, 560);
         QTest::newRow("1280x1024 at twice the scale") << QSize(640, 460);
         QTest::newRow("restored to the designed size") << QSize(873, 554);
+        QTest::newRow("maximised on 1920x1080") << QSize(1920, 1017);
+        QTest::newRow("maximised on 2560x1440") << QSize(2560, 1377);
+        QTest::newRow("portrait 1080x1920") << QSize(1080, 1857);
     }
 
     void everyControlStaysInViewAtAnySize()
@@ -331,28 +336,39 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         game.window.resize(client + QSize(0, game.window.menuBar()->height()));
         QApplication::processEvents();
         QCOMPARE(game.window.centralWidget()->size(), client);
-        // Shrunk alike, as read off the control farthest right, unless there is room.
-        const qreal scale = game.child("Text1")->x() / 744.0;
-        QCOMPARE(scale == 1, client.height() >= 9870 / 15);
+        // The scale and the design's corner, read off two controls far apart.
+        QWidget *left = game.child("cmdNext"), *right = game.child("Text1");
+        const qreal scale =
+            qreal(right->x() - left->x()) / (designed(right, 1).x() - designed(left, 1).x());
+        const QPoint origin = left->pos() - designed(left, scale).topLeft();
         const QRect bar = game.child("StatusBar1")->geometry();
         QVERIFY(bar.bottomRight() == QPoint(client.width() - 1, client.height() - 1)
             && bar.left() == 0 && std::abs(bar.height() - 41 * scale) <= 1);
         QList<QWidget *> controls = game.controls();
-        controls.removeIf([&](QWidget *c) {
-            return c == game.child("StatusBar1")
-                || c->testAttribute(Qt::WA_TransparentForMouseEvents);
-        });
-        QRect reach;
+        controls.removeAll(game.child("StatusBar1"));
+        QRectF design(0, 0, 1, 1);
+        for (QWidget *control : controls)
+            design |= dynamic_cast<Scaled *>(control)->designedRect();
+        // As large as fits, the room to spare shared alike by both sides.
+        const QSizeF spare =
+            QSizeF(client.width(), bar.top()) - QSizeF(design.right(), design.bottom()) * scale;
+        QVERIFY2(std::min(spare.width(), spare.height()) < 3
+                && std::abs(origin.x() - spare.width() / 2) <= 2
+                && std::abs(origin.y() - spare.height() / 2) <= 2,
+            qPrintable(
+                QStringLiteral("scale %1 at %2,%3").arg(scale).arg(origin.x()).arg(origin.y())));
+        controls.removeIf(
+            [](QWidget *c) { return c->testAttribute(Qt::WA_TransparentForMouseEvents); });
         for (QWidget *control : controls) {
-            const QRect at = control->geometry(), want = designed(control, scale);
+            const QRect at = control->geometry(),
+                        want = designed(control, scale).translated(origin);
             const QByteArray name = control->objectName().toLatin1();
-            reach |= at;
             QVERIFY2(std::abs(at.x() - want.x()) <= 1 && std::abs(at.y() - want.y()) <= 1, name);
             if (auto *label = qobject_cast<QLabel *>(control)) // a comma keeps its tail
                 QVERIFY2(label->text().isEmpty() || label->text() == "="
                         || at.height() >= label->fontMetrics().height(),
                     name);
-            const int top = std::min(0, want.top()); // the "=" reaches above as designed
+            const int top = std::min(0, want.top() - 1); // the "=" reaches above as designed
             QVERIFY2(QRect(0, top, client.width(), bar.top() - top).contains(at), name);
             for (QWidget *other : controls) { // a seam of a pixel is rounding
                 const QRect both = at & other->geometry();
@@ -361,8 +377,16 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
                     qPrintable(control->objectName() + " over " + other->objectName()));
             }
         }
-        // As large as fits: shrunk, it reaches the bar or the right edge.
-        QVERIFY(scale == 1 || bar.top() - reach.bottom() < 4 || client.width() - reach.right() < 4);
+        // Under each button's caption, a strip of the bare face above the bottom edge.
+        for (const char *name : {"cmdNext", "cmdExit"}) {
+            const QImage face = game.child(name)->grab().toImage();
+            const qreal dpr = face.devicePixelRatio(), strip = std::max(2, qRound(4 * scale));
+            const QRgb ink = face.pixel(face.width() / 2, int(3 * dpr));
+            const int top = int(face.height() - (2 + strip) * dpr) + 1;
+            for (int y = top; y < face.height() - 3 * dpr; ++y)
+                for (int x = int(3 * dpr); x < face.width() - 3 * dpr; ++x)
+                    QVERIFY2(face.pixel(x, y) == ink, name);
+        }
     }
 
     void theWindowLooksAsDesigned_data()
@@ -424,8 +448,10 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
         QVERIFY(pointer.pixelColor(int(4.5 * dpr), 8 * dpr) == Qt::black
             && pointer.pixelColor(int(3.5 * dpr), 8 * dpr) == Qt::white
             && pointer.pixelColor(0, 0).alpha() == 0);
+        const QSize screen = QGuiApplication::primaryScreen()->size();
         const QString name = QString(QTest::currentDataTag()).remove(',').replace(' ', '-') + '-'
-            + formsUnderTest().locale + "-at-" + QString::number(seen.devicePixelRatio()) + ".png";
+            + formsUnderTest().locale + "-at-" + QString::number(seen.devicePixelRatio()) + "-on-"
+            + QString::number(screen.width()) + 'x' + QString::number(screen.height()) + ".png";
         const QString file = TAVOLA_GOLDEN "/" + name, saved = QDir::current().filePath(name);
         if (qEnvironmentVariable("TAVOLA_GOLDEN") == "update")
             QVERIFY(seen.save(file));

@@ -195,12 +195,9 @@ def go_first(*commands):
     """Qt hands each key through the accessibility bus and its registry to Orca, and goes on
     without the answer after a tenth of a second, when a key may be lost: on a busy machine
     they go first, where the user may say so."""
-    if os.geteuid() != 0:
-        return
-    for process in Path("/proc").glob("[0-9]*"):
+    for process in Path("/proc").glob("[0-9]*") if os.geteuid() == 0 else []:
         try:
-            line = (process / "cmdline").read_bytes().replace(b"\0", b" ").decode()
-            if any(command in line for command in commands):
+            if any(c.encode() in (process / "cmdline").read_bytes() for c in commands):
                 for thread in (process / "task").iterdir():  # each thread has its own
                     os.setpriority(os.PRIO_PROCESS, int(thread.name), -10)
         except OSError:
