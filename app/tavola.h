@@ -17,6 +17,7 @@
 //     shown in a modal box, and the game goes on.
 
 #include "app/accessibility.h"
+#include "app/calculatorsearch.h"
 #include "app/design.h"
 #include "app/desktop.h"
 
@@ -63,6 +64,7 @@ private:
     int txtAnswer_KeyPress(int keyCode, const QString &boxText);
     void new_Click();
     void calc_Click();
+    void calculatorSearched(std::exception_ptr failure);
     void cmdExit_Click();
     void Timer1_Timer();
 
@@ -86,6 +88,8 @@ private:
     Controls m_controls;
     Speaker m_speaker;
     QTimer m_resizeSettle;
+    // Last, so that a search still running is given up while the desktop is there.
+    CalculatorSearch m_calculatorSearch;
 };
 
 } // namespace tavola
