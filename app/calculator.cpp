@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QStandardPaths>
+#include <QtConcurrentMap>
 
 #include <algorithm>
 #include <array>
@@ -171,16 +172,29 @@ std::vector<Calculator> desktopCalculators(const SearchDecision &decision)
                     path.mid(root.size()).replace(QLatin1Char('/'), QLatin1Char('-')), path);
         }
         std::sort(entries.begin(), entries.end());
-        for (const auto &[id, path] : entries) {
-            if (decision.taken())
-                return {};
-            if (seen.contains(id))
-                continue;
-            seen.insert(id);
-            if (const std::optional<QByteArray> bytes = entryBytes(path))
-                if (std::optional<Calculator> found = calculatorIn(*bytes, id, path))
-                    calculators.push_back(std::move(*found));
-        }
+        entries.removeIf([&seen](const std::pair<QString, QString> &entry) {
+            if (seen.contains(entry.first))
+                return true;
+            seen.insert(entry.first);
+            return false;
+        });
+        // Opening the files is what costs: they are opened on every core, and the calculators
+        // kept in the order of their ids.
+        const std::vector<Calculator> found = QtConcurrent::blockingMappedReduced(
+            entries,
+            [&decision](const std::pair<QString, QString> &entry) {
+                const std::optional<QByteArray> bytes =
+                    decision.taken() ? std::nullopt : entryBytes(entry.second);
+                return bytes ? calculatorIn(*bytes, entry.first, entry.second) : std::nullopt;
+            },
+            [](std::vector<Calculator> &kept, const std::optional<Calculator> &calculator) {
+                if (calculator)
+                    kept.push_back(*calculator);
+            },
+            QtConcurrent::OrderedReduce);
+        if (decision.taken())
+            return {};
+        calculators.insert(calculators.end(), found.begin(), found.end());
     }
     return calculators;
 }

@@ -143,6 +143,6 @@ int main(int argc, char **argv)
     benchCalculatorSearch(400, 20);
     benchCalculatorSearch(400, 20, Beside::LoopingLinks);
     benchCalculatorSearch(400, 20, Beside::HugeFile);
-    benchCalculatorSearch(100'000, 1);
+    benchCalculatorSearch(100'000, 3);
     return 0;
 }
