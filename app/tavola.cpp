@@ -18,6 +18,7 @@
 #include "engine/spoken.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -75,6 +76,7 @@ Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource>
     , m_game(*m_random, *m_time)
     , m_clock(*m_time)
     , m_resizeSettle(this)
+    , m_calculatorSearch(m_desktop->calculatorPatience(), this)
 {
     initAssets();
     installSpokenForms();
@@ -94,6 +96,7 @@ Tavola::Tavola(std::unique_ptr<RandomSource> random, std::unique_ptr<TimeSource>
         if (isVisible())
             Form_Resize();
     });
+    connect(&m_calculatorSearch, &CalculatorSearch::ended, this, &Tavola::calculatorSearched);
     loadWindow();
 }
 
@@ -138,12 +141,21 @@ int Tavola::txtAnswer_KeyPress(int keyCode, const QString &boxText)
     return passedOn;
 }
 
+// The desktop is searched away from the window, which hears back in calculatorSearched. A
+// click while a search runs asks for what is already on its way.
 void Tavola::calc_Click()
 {
-    runHandler([this] {
-        startCalculator([this](const Calculator &calculator, QString &error) {
-            return m_desktop->start(calculator, error);
-        });
+    if (m_calculatorSearch.begin([desktop = m_desktop.get()](const Calculator &calculator,
+                                     QString &error) { return desktop->start(calculator, error); }))
+        QApplication::setOverrideCursor(Qt::BusyCursor); // the click was taken; play on
+}
+
+void Tavola::calculatorSearched(std::exception_ptr failure)
+{
+    QApplication::restoreOverrideCursor();
+    runHandler([&failure] {
+        if (failure)
+            std::rethrow_exception(failure);
     });
 }
 

@@ -7,6 +7,7 @@
 // below, is mapped in the README ("One key press").
 
 #include "app/accessibility.h"
+#include "app/calculatorsearch.h"
 #include "app/design.h"
 #include "app/desktop.h"
 
@@ -53,6 +54,7 @@ private:
     int txtAnswer_KeyPress(int keyCode, const QString &boxText);
     void new_Click();
     void calc_Click();
+    void calculatorSearched(std::exception_ptr failure);
     void cmdExit_Click();
     void Timer1_Timer();
 
@@ -76,6 +78,8 @@ private:
     Controls m_controls;
     Speaker m_speaker;
     QTimer m_resizeSettle;
+    // Last, so that a search still running is given up while the desktop is there.
+    CalculatorSearch m_calculatorSearch;
 };
 
 } // namespace tavola

@@ -4,7 +4,8 @@
 // The small commands beside the game, timed against baselines measured in the same run:
 //  - a clock tick, within a second and across one, against printing the time the C way;
 //  - the search for the desktop's calculator over a folder of desktop entries as large
-//    as a full desktop's, against only reading the same files.
+//    as a full desktop's, with links that loop or a huge file beside them, and over one of
+//    100,000 entries, against only reading the same entries.
 #include "looptiming.h"
 
 #include "app/calculator.h"
@@ -77,7 +78,7 @@ void writeEntries(const QString &folder, int count)
 {
     QDir().mkpath(folder);
     for (int i = 0; i < count; ++i) {
-        QFile file(QStringLiteral("%1/app%2.desktop").arg(folder).arg(i, 4, 10, QLatin1Char('0')));
+        QFile file(QStringLiteral("%1/app%2.desktop").arg(folder).arg(i, 6, 10, QLatin1Char('0')));
         if (!file.open(QIODevice::WriteOnly))
             std::abort();
         const bool calculator = i == count - 1;
@@ -92,19 +93,30 @@ void writeEntries(const QString &folder, int count)
     }
 }
 
-void benchCalculatorSearch(int entries, long repeats)
+// What a desktop was found to hold beside its entries: two links that loop, or a file of
+// 1 GiB named as an entry. Neither may cost the search more than its entries do.
+enum class Beside { Nothing, LoopingLinks, HugeFile };
+
+void benchCalculatorSearch(int entries, long repeats, Beside beside = Beside::Nothing)
 {
     QTemporaryDir root;
     const QString system = root.filePath(QStringLiteral("system"));
-    writeEntries(system + QStringLiteral("/applications"), entries);
+    const QDir folder(system + QStringLiteral("/applications"));
+    writeEntries(folder.path(), entries);
+    const QStringList names = folder.entryList({QStringLiteral("*.desktop")}, QDir::Files);
+    QFile huge(folder.filePath(QStringLiteral("huge.desktop")));
+    if ((beside == Beside::LoopingLinks
+            && !(QFile::link(QStringLiteral("."), folder.filePath(QStringLiteral("x")))
+                && QFile::link(QStringLiteral("."), folder.filePath(QStringLiteral("y")))))
+        || (beside == Beside::HugeFile
+            && !(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30))))
+        std::abort();
     qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
     qputenv("XDG_DATA_DIRS", system.toLocal8Bit());
 
     std::size_t found = 0;
     const double search =
         nanosecondsEach(repeats, [&](long) { found += tavola::installedCalculators().size(); });
-    const QDir folder(system + QStringLiteral("/applications"));
-    const QStringList names = folder.entryList({QStringLiteral("*.desktop")}, QDir::Files);
     const double readOnly = nanosecondsEach(repeats, [&](long) {
         qint64 bytes = 0;
         for (const QString &name : names) {
@@ -114,9 +126,10 @@ void benchCalculatorSearch(int entries, long repeats)
         }
         sink = int(bytes);
     });
-    std::printf("calculator search over %d desktop entries: %.2f ms (%s)\n", entries, search / 1e6,
-        found >= std::size_t(repeats) ? "found" : "NOT found");
-    report("calculator search", search, "baseline: the files read", readOnly);
+    const char *besides[] = {"", ", two links that loop", ", a file of 1 GiB"};
+    std::printf("calculator search over %d desktop entries%s: %.2f ms (%s)\n", entries,
+        besides[int(beside)], search / 1e6, found >= std::size_t(repeats) ? "found" : "NOT found");
+    report("calculator search", search, "baseline: the entries read", readOnly);
 }
 
 } // namespace
@@ -128,5 +141,8 @@ int main(int argc, char **argv)
     const long iterations = argc > 1 ? std::atol(argv[1]) : 200'000;
     benchPlainTicks(iterations * 10);
     benchCalculatorSearch(400, 20);
+    benchCalculatorSearch(400, 20, Beside::LoopingLinks);
+    benchCalculatorSearch(400, 20, Beside::HugeFile);
+    benchCalculatorSearch(100'000, 3);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "support.h"
 
 #include "app/calculator.h"
+#include "app/calculatorsearch.h"
 #include "app/clientarea.h"
 #include "app/tavola.h"
 
@@ -133,6 +134,7 @@ struct Played {
                 child<QAction>(step.mid(1).chopped(1))->trigger();
                 QCoreApplication::sendPostedEvents();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                QTRY_VERIFY(!child<CalculatorSearch>("calculatorSearch")->busy()); // answered
             } else if (step.startsWith("{paste:") || step.startsWith("{drop:")) {
                 offer(step.section(':', 1)
                           .chopped(1)
