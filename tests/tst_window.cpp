@@ -320,14 +320,13 @@ no number is explained     ; , <Return>               ; Ipotenusa BC|,||6|8|-|-|
     void everyControlStaysInViewAtAnySize_data()
     {
         QTest::addColumn<QSize>("client");
-        QTest::newRow("room to spare") << QSize(1276, 960);
-        QTest::newRow("netbook 1024x600") << QSize(1024, 540);
-        QTest::newRow("1366x768 at 125 %") << QSize(1093, 560);
-        QTest::newRow("1280x1024 at twice the scale") << QSize(640, 460);
-        QTest::newRow("restored to the designed size") << QSize(873, 554);
-        QTest::newRow("maximised on 1920x1080") << QSize(1920, 1017);
-        QTest::newRow("maximised on 2560x1440") << QSize(2560, 1377);
-        QTest::newRow("portrait 1080x1920") << QSize(1080, 1857);
+        for (const auto &[tag, client] :
+            {std::pair{"room to spare", QSize(1276, 960)}, {"netbook 1024x600", {1024, 540}},
+                {"1366x768 at 125 %", {1093, 560}}, {"1280x1024 at twice the scale", {640, 460}},
+                {"restored to the designed size", {873, 554}},
+                {"maximised on 1920x1080", {1920, 1017}}, {"maximised on 2560x1440", {2560, 1377}},
+                {"portrait 1080x1920", {1080, 1857}}})
+            QTest::newRow(tag) << client;
     }
 
     void everyControlStaysInViewAtAnySize()
