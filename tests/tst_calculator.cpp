@@ -15,7 +15,8 @@
 
 using namespace tavola;
 
-static const QString entry = "[Desktop Entry]\nType=Application\nName=C\nExec=@/calc\nCategories=";
+static const QString entry =
+    "[Desktop Entry]\nType=Application\nName=C\nExec=\"@/calc\"\nCategories=";
 
 // "path=text" a program, "path!" one that writes its name in @/started, "path>target" a link,
 // "path~size" a sparse file, "path*n" n entries of other programs.
@@ -47,8 +48,8 @@ private slots:
         QTest::addColumn<QString>("told");
         for (const QString row :
             {"loops of links: home/applications/x>.|home/applications/y>.|calc!; calc",
-                "missing interpreter: calc=#!/nonexistent/interpreter|bin/xcalc!; xcalc",
-                "not a program: calc=\177ELF|bin/xcalc!; xcalc",
+                "missing interpreter: calc=#!/nonexistent/interpreter|bin%f/xcalc!; xcalc",
+                "not a program: calc=\177ELF|bin%f/xcalc!; xcalc",
                 "huge file: home/applications/huge.desktop~1073741824|calc!; calc",
                 "many entries: system/applications/app*60000|calc!; calc",
                 "no session bus: calc!; calc",
@@ -63,14 +64,14 @@ private slots:
         QFETCH(QString, told);
         const int patience = desktop.first().toInt() ? desktop.takeFirst().toInt() : 5000;
         // GIO would start dbus-launch for a session bus before it started a calculator.
-        desktop << "bin/dbus-launch!"
+        desktop << "bin%f/dbus-launch!"
                 << "system/applications/calc.desktop=" + entry + "Calculator;";
         QTemporaryDir root;
         for (const QString &what : desktop)
             lay(root.path(), what);
         qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath("home")));
         qputenv("XDG_DATA_DIRS", QFile::encodeName(root.filePath("system")));
-        qputenv("PATH", QFile::encodeName(root.filePath("bin")));
+        qputenv("PATH", QFile::encodeName(root.filePath("bin%f"))); // a field code, as it stands
         Tavola window(std::make_unique<SplitMixRandom>(SplitMixRandom::fromEntropy()),
             std::make_unique<FixedClock>(),
             std::make_unique<SystemDesktop>(std::chrono::milliseconds(patience)));

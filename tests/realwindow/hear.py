@@ -192,9 +192,8 @@ def start_reader():
 
 
 def go_first(*commands):
-    """Qt hands each key through the accessibility bus and its registry to Orca, and goes on
-    without the answer after a tenth of a second, when a key may be lost: on a busy machine
-    they go first, where the user may say so."""
+    """Qt hands each key over the accessibility bus to Orca and goes on after a tenth of a
+    second, when a key may be lost: on a busy machine they go first, where the user may."""
     for process in Path("/proc").glob("[0-9]*") if os.geteuid() == 0 else []:
         try:
             if any(c.encode() in (process / "cmdline").read_bytes() for c in commands):
@@ -239,8 +238,7 @@ def main(program):
     expect("back on the button", ear.after(["shift+Tab", "Tab"], "Nuovo calcolo " + button),
            never="Sbagliato")
     scuola, ciao = r"^Menù Scuola\. Tavola, esercizi sul triangolo", r"^Menù Ciao\. Fatto con cura"
-    # Alt+S from "Nuovo calcolo" opened nothing in 2 of 7 runs on a machine with both cores
-    # busy: until that is understood, the window test plays Alt and a letter, and this one F10.
+    # The window test plays Alt and a letter; this one plays F10 into the menus.
     heard = ear.after(["shift+Tab", "Return"], r"^Vuoi veramente lasciarmi\?$")
     expect("the exit box", heard, never=r"^Vuoi veramente (?!lasciarmi\?$)")
     expect("No in the exit box", ear.after(["Return"], "^Esci"), first="^Esci", within=3)
