@@ -9,9 +9,10 @@
 
 namespace tavola {
 
-// One of our drawings at its natural size in the top-left corner, rendered from its SVG at
-// the screen's density, so it stays sharp at any scale. A picture box that takes the focus
-// also fills its background and shows a focus cue.
+// One of our drawings at its natural size times the design's scale, in the box's top-left
+// corner, rendered from its SVG at that size and the screen's density, so it stays sharp at
+// any scale. A picture box that takes the focus also fills its background and shows a focus
+// cue.
 class Picture : public QWidget, public Scaled
 {
     Q_OBJECT
