@@ -55,6 +55,7 @@ void Game::judgeAnswer(std::string_view boxText)
     handOverToNext();
     const int16 total = add16(m_state.rightCount, m_state.wrongCount);
     m_model[lblScore2].caption = formatWithPattern(total, "####0");
+    m_model.totalShown = true;
 }
 
 } // namespace tavola

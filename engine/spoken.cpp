@@ -80,7 +80,7 @@ Spoken spokenOf(const WindowModel &model)
     // What a game's first problem adds, said once: the counts start from zero, and how to
     // answer. Every problem after it is its words alone.
     spoken.answerBox = spoken.problem;
-    if (!spoken.problem.empty() && model[lblScore2].caption == "0")
+    if (!spoken.problem.empty() && !model.totalShown)
         spoken.answerBox = sentences(sentences(spoken.problem, spoken.counts), answerHint);
     if (model.keyRefused)
         spoken.refusal = std::string(refusedKeyHint);

@@ -101,6 +101,7 @@ struct WindowModel {
     Verdict verdict = Verdict::None;
     std::string rightAnswer; // after a wrong answer, as the pupil should have typed it
     bool keyRefused = false; // the latest key never reached the answer box
+    bool totalShown = false; // the game has counted an answer in its total
 
     friend bool operator==(const WindowModel &, const WindowModel &) = default;
 };
